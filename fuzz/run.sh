@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the fuzzers of the file parsers with clang's libFuzzer and runs each for a while.
+#   fuzz/run.sh [seconds per fuzzer, default 60]
+# Findings are kept in fuzz/corpus-<name>/ and a crash reproducer in the current folder.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+out=build-fuzz
+mkdir -p "$out"
+flags="-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I src"
+core="src/draw/Gbk.cpp src/draw/ListFile.cpp src/draw/DrawList.cpp src/draw/EntrySort.cpp src/draw/AtomicFile.cpp src/main/settings/IniStore.cpp src/main/settings/IniValues.cpp"
+passed=0
+failed=0
+for harness in fuzz/*Fuzz.cpp; do
+  name=$(basename "$harness" .cpp)
+  if ! clang++ $flags "$harness" $core -o "$out/$name"; then
+    echo "$name: does not build"; failed=$((failed + 1)); continue
+  fi
+  mkdir -p "fuzz/corpus-$name"
+  if "$out/$name" -max_total_time="$seconds" -print_final_stats=0 "fuzz/corpus-$name" fuzz/seeds >"$out/$name.log" 2>&1; then
+    echo "$name: no finding in ${seconds}s ($(grep -c . <(ls "fuzz/corpus-$name")) inputs in corpus)"
+    passed=$((passed + 1))
+  else
+    echo "$name: FINDING"; tail -n 40 "$out/$name.log"; failed=$((failed + 1))
+  fi
+done
+echo "fuzz: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,53 @@
+#include "app/RehearsalHost.h"
+
+#include "draw/Gbk.h"
+
+#include <iostream>
+
+namespace lotavo {
+
+RehearsalHost::RehearsalHost(bool saveListAtClose) : m_saveListAtClose(saveListAtClose)
+{
+    // As on the draw screen: one rolling label, the texts around it.
+    m_visible.fill(true);
+    for (int i = 1; i < kRollingLabels; ++i)
+        m_visible[static_cast<size_t>(rollingLabel(i))] = false;
+}
+
+MessageAnswer RehearsalHost::showMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
+                                         MessageIcon icon, int)
+{
+    std::string shown = gbk::toUtf8(text);
+    for (char& c : shown)
+        if (c == '\r')
+            c = '\n';
+    std::cerr << "[" << gbk::toUtf8(caption) << "] " << shown << "\n";
+    if (icon == MessageIcon::Warning || icon == MessageIcon::Error)
+        ++m_problems;
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::OkCancel:
+        // Automatic drawing is the rehearsal's own job.
+        return MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+        std::cerr << "  -> " << (m_saveListAtClose ? "是" : "否") << "\n";
+        return m_saveListAtClose ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    return MessageAnswer::Ok;
+}
+
+void RehearsalHost::setLabelText(Label, std::string_view) {}
+
+void RehearsalHost::setLabelVisible(Label label, bool visible)
+{
+    m_visible[static_cast<size_t>(label)] = visible;
+}
+
+bool RehearsalHost::isLabelVisible(Label label) const
+{
+    return m_visible[static_cast<size_t>(label)];
+}
+
+}  // namespace lotavo

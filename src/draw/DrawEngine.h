@@ -1,0 +1,117 @@
+#pragma once
+
+#include "draw/Clock.h"
+#include "draw/DrawHost.h"
+#include "draw/DrawOptions.h"
+#include "draw/ProgramFolder.h"
+#include "draw/RandomGenerator.h"
+#include "draw/SessionState.h"
+
+#include <string>
+#include <string_view>
+
+namespace lotavo {
+
+class IniStore;
+
+enum class CloseDecision { Close, StayOpen };
+
+// The draw: prize levels, the roll, the presses, the recording of winners and the results
+// file. It owns the session state and talks to the screen only through DrawHost, so the same
+// engine runs behind the draw screen, in the rehearsal command and in tests.
+class DrawEngine {
+public:
+    DrawEngine(IniStore& settings, ProgramFolder folder, DrawHost& host, Clock& clock);
+
+    // Start-up: the engine's share of loading the settings (sounds, run-time copies, results
+    // file name, automatic drawing), then a fresh session, then a saved draw when one waits.
+    void startUp();
+
+    // Key handling of the draw screen, with Windows virtual-key codes.
+    void keyDown(int key);
+    void keyUp(int key);
+    // The roll timer's tick.
+    void rollTick();
+    // The pause command of the menus.
+    void togglePause();
+
+    // Halts (true) or resumes (false) the roll.
+    void pauseSw(bool halt);
+
+    CloseDecision closeRequest();
+    void redraw();
+    void fillAwardScreen(bool all);
+
+    const SessionState& state() const { return m_state; }
+    const DrawOptions& options() const { return m_options; }
+    DrawOptions& options() { return m_options; }
+    const ProgramFolder& folder() const { return m_folder; }
+    IniStore& settings() { return m_settings; }
+    RandomGenerator& random() { return m_random; }
+
+    // The results file of this session, as a path of this system.
+    std::string resultsFilePath() const;
+
+private:
+    // Levels (DrawEngineLevels.cpp)
+    void startSession();
+    void loadLevel(int level);
+    enum class AdvanceKind { BetweenPresses, InsidePress };
+    void advanceLevel(AdvanceKind kind);
+    void endDraw();
+    void computeExclusionThreshold();
+    bool levelQualifiesForRemoval() const;
+    void removeEarlierWinnersByEnding(bool requireEntries);
+    void scanPerLevelLists();
+    void showLevelPicture(int level);
+    void showPrizePicture(int level, bool inPopup);
+    bool loadOwnList(int level);
+    void applyExclusionList(int level);
+    void sizeRollingLabels();
+    void restoreState();
+    bool saveStateAtExit();
+
+    // Roll and keys (DrawEngine.cpp, DrawEngineKeys.cpp)
+    void halt();
+    void resume();
+    void startRollDirectly();
+    void showRollingLabels(int32_t count);
+    void showRandomEntry(Label label);
+    void setStatLine();
+    void setLevelTexts(std::string level, std::string award);
+    void keyDownAfterDraw(int key);
+    void enterDesign(bool showInsideTexts);
+
+    // Presses (DrawEnginePress.cpp)
+    void press();
+    void pressRegular();
+    void pressMultiLine();
+    bool checkCandidates(int32_t& count, bool& lastPress, bool regular);
+    void pickWinners(int32_t count);
+    void processStrikeOut(const std::vector<size_t>& struck);
+    bool confirmOrUndo(size_t count, bool lastPress);
+    void setRemaining(int32_t remaining);
+
+    // Recording (DrawEngineResults.cpp)
+    void recordPress();
+    bool saveResults();
+    std::string claimResultsFileName();
+    std::string newResultsFileName() const;
+    bool readCurrentListCount(size_t& count);
+    bool saveDrawList();
+
+    // Messages of the program (GBK from UTF-8 source text).
+    MessageAnswer message(std::string_view utf8Text, std::string_view utf8Caption, MessageButtons buttons,
+                          MessageIcon icon, int defaultButton = 0);
+    void reportError(const std::string& utf8Reason);
+
+    IniStore& m_settings;
+    ProgramFolder m_folder;
+    DrawHost& m_host;
+    Clock& m_clock;
+    DrawOptions m_options;
+    RandomGenerator m_random;
+    SessionState m_state;
+};
+
+}  // namespace lotavo

@@ -1,0 +1,357 @@
+#include "draw/DrawList.h"
+
+#include "draw/EntrySort.h"
+#include "draw/Gbk.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace lotavo {
+
+namespace {
+
+size_t lowBit(size_t i) { return i & (~i + 1); }
+
+// Hashing and equality of entries ignoring case, without building folded copies.
+struct FoldedHash {
+    size_t operator()(std::string_view s) const
+    {
+        uint64_t h = 1469598103934665603ull;
+        bool trail = false;
+        for (unsigned char c : s) {
+            if (trail)
+                trail = false;
+            else if (gbk::isLeadByte(c))
+                trail = true;
+            else if (c >= 'A' && c <= 'Z')
+                c = static_cast<unsigned char>(c + ('a' - 'A'));
+            h = (h ^ c) * 1099511628211ull;
+        }
+        return static_cast<size_t>(h);
+    }
+};
+
+struct FoldedEqual {
+    bool operator()(std::string_view a, std::string_view b) const { return gbk::equalNoCase(a, b); }
+};
+
+bool lessNoCase(const std::string& a, const std::string& b) { return gbk::compareNoCase(a, b) < 0; }
+
+}  // namespace
+
+const std::string& DrawList::at(size_t i) const
+{
+    if (i >= size())
+        throw std::out_of_range("DrawList::at");
+    return m_items[m_deadCount ? storageIndexOf(i) : i];
+}
+
+const EntryList& DrawList::entries() const
+{
+    compact();
+    return m_items;
+}
+
+void DrawList::assign(EntryList entries)
+{
+    m_items = std::move(entries);
+    resetRemovals();
+    m_sorted = m_items.empty();
+}
+
+void DrawList::clear()
+{
+    assign({});
+}
+
+void DrawList::append(std::string entry)
+{
+    // Compared with the last slot, dead or not, so that the storage itself stays sorted.
+    if (m_sorted && !m_items.empty() && gbk::compareNoCase(entry, m_items.back()) < 0)
+        m_sorted = false;
+    m_items.push_back(std::move(entry));
+    if (m_dead.empty())
+        return;
+    m_dead.push_back(0);
+    size_t n = m_items.size();
+    m_tree.push_back(static_cast<int32_t>(1 + prefixLive(n - 1) - prefixLive(n - lowBit(n))));
+}
+
+void DrawList::removeAt(size_t i)
+{
+    if (i >= size())
+        throw std::out_of_range("DrawList::removeAt");
+    markDead(m_deadCount ? storageIndexOf(i) : i);
+    compactIfSparse();
+}
+
+void DrawList::sortNoCase()
+{
+    if (m_sorted)
+        return;
+    compact();
+    if (!std::is_sorted(m_items.begin(), m_items.end(), lessNoCase))
+        sortEntriesNoCase(m_items);
+    m_sorted = true;
+}
+
+bool DrawList::isSortedNoCase() const
+{
+    if (!m_sorted) {
+        compact();
+        m_sorted = std::is_sorted(m_items.begin(), m_items.end(), lessNoCase);
+    }
+    return m_sorted;
+}
+
+size_t DrawList::sortAndRemoveAllEqual(std::string_view entry)
+{
+    // The caller's view may point into an entry of this list, which sorting moves.
+    std::string key(entry);
+    sortNoCase();
+    size_t removed = removeEqualRange(key);
+    compactIfSparse();
+    return removed;
+}
+
+bool DrawList::removeFirstEqual(std::string_view entry)
+{
+    size_t slot = findFirstEqual(entry);
+    if (slot == m_items.size())
+        return false;
+    markDead(slot);
+    compactIfSparse();
+    return true;
+}
+
+size_t DrawList::applyExclusions(const EntryList& lines)
+{
+    size_t removed = 0;
+    if (lines.size() <= 8) {
+        for (const std::string& line : lines)
+            removed += removeFirstEqual(line) ? 1 : 0;
+        return removed;
+    }
+    // Lines equal ignoring case take the first equal entries in turn and different lines
+    // never meet the same entry, so the line order does not matter: one pass over the list
+    // with a count per distinct line gives the same result as a search per line.
+    std::unordered_map<std::string_view, size_t, FoldedHash, FoldedEqual> wanted;
+    std::vector<uint8_t> lengths;
+    for (const std::string& line : lines) {
+        ++wanted[line];
+        if (lengths.size() <= line.size())
+            lengths.resize(line.size() + 1, 0);
+        lengths[line.size()] = 1;
+    }
+    for (size_t slot = 0; slot < m_items.size() && !wanted.empty(); ++slot) {
+        const std::string& item = m_items[slot];
+        if (item.size() >= lengths.size() || !lengths[item.size()] || isDead(slot))
+            continue;
+        auto it = wanted.find(item);
+        if (it == wanted.end())
+            continue;
+        markDead(slot);
+        ++removed;
+        if (--it->second == 0)
+            wanted.erase(it);
+    }
+    compactIfSparse();
+    return removed;
+}
+
+size_t DrawList::removeEarlierWinners(const EntryList& winnerLines, bool serialNumbers, std::string_view separator)
+{
+    // Each line sorts the list before its removal, so no lines means no sort.
+    if (winnerLines.empty())
+        return 0;
+    sortNoCase();
+    size_t removed = 0;
+    for (std::string_view line : winnerLines) {
+        if (serialNumbers) {
+            size_t at = line.find(separator);
+            if (at != std::string_view::npos)
+                line.remove_prefix(at + separator.size());
+        }
+        removed += removeEqualRange(line);
+    }
+    compactIfSparse();
+    return removed;
+}
+
+size_t DrawList::removeEndingWith(const EntryList& winnerLines)
+{
+    // A set filter: each entry is checked once against the winners of the lengths that
+    // occur, never entries times winners.
+    std::unordered_set<std::string_view> winners;
+    std::vector<uint8_t> lengths;
+    bool emptyWinner = false;
+    for (const std::string& line : winnerLines) {
+        if (line.empty()) {
+            emptyWinner = true;
+            continue;
+        }
+        winners.insert(line);
+        if (lengths.size() <= line.size())
+            lengths.resize(line.size() + 1, 0);
+        lengths[line.size()] = 1;
+    }
+    auto matches = [&](std::string_view item) {
+        if (item.empty())
+            return emptyWinner;
+        size_t pos = 0;
+        while (pos < item.size()) {
+            size_t tail = item.size() - pos;
+            if (tail < lengths.size() && lengths[tail] && winners.count(item.substr(pos)))
+                return true;
+            pos += (gbk::isLeadByte(static_cast<unsigned char>(item[pos])) && pos + 1 < item.size()) ? 2 : 1;
+        }
+        return false;
+    };
+    if (winners.empty() && !emptyWinner)
+        return 0;
+
+    compact();
+    size_t kept = 0;
+    for (size_t slot = 0; slot < m_items.size(); ++slot) {
+        if (matches(m_items[slot]))
+            continue;
+        if (kept != slot)
+            m_items[kept] = std::move(m_items[slot]);
+        ++kept;
+    }
+    size_t removed = m_items.size() - kept;
+    m_items.resize(kept);
+    return removed;
+}
+
+// --- lazy removal ---
+
+void DrawList::resetRemovals() const
+{
+    m_dead.clear();
+    m_dead.shrink_to_fit();
+    m_tree.clear();
+    m_tree.shrink_to_fit();
+    m_deadCount = 0;
+}
+
+void DrawList::compact() const
+{
+    if (m_deadCount == 0) {
+        resetRemovals();
+        return;
+    }
+    size_t kept = 0;
+    for (size_t slot = 0; slot < m_items.size(); ++slot) {
+        if (m_dead[slot])
+            continue;
+        if (kept != slot)
+            m_items[kept] = std::move(m_items[slot]);
+        ++kept;
+    }
+    m_items.resize(kept);
+    resetRemovals();
+}
+
+void DrawList::compactIfSparse()
+{
+    // Once most slots are dead, lookups and memory are better served by a dense list again.
+    if (m_deadCount > 64 && m_deadCount * 2 > m_items.size())
+        compact();
+}
+
+void DrawList::rebuildTree() const
+{
+    size_t n = m_items.size();
+    m_dead.assign(n, 0);
+    m_tree.assign(n + 1, 1);
+    m_tree[0] = 0;
+    for (size_t i = 1; i <= n; ++i) {
+        size_t parent = i + lowBit(i);
+        if (parent <= n)
+            m_tree[parent] += m_tree[i];
+    }
+}
+
+void DrawList::markDead(size_t storageIndex)
+{
+    if (m_dead.empty())
+        rebuildTree();
+    m_dead[storageIndex] = 1;
+    ++m_deadCount;
+    for (size_t i = storageIndex + 1; i < m_tree.size(); i += lowBit(i))
+        --m_tree[i];
+}
+
+bool DrawList::isDead(size_t storageIndex) const
+{
+    return !m_dead.empty() && m_dead[storageIndex];
+}
+
+size_t DrawList::prefixLive(size_t count) const
+{
+    size_t sum = 0;
+    for (size_t i = count; i > 0; i -= lowBit(i))
+        sum += static_cast<size_t>(m_tree[i]);
+    return sum;
+}
+
+size_t DrawList::storageIndexOf(size_t livePosition) const
+{
+    // Fenwick descent to the slot holding the (livePosition + 1)-th live entry.
+    size_t n = m_items.size();
+    size_t step = 1;
+    while (step * 2 <= n)
+        step *= 2;
+    size_t pos = 0;
+    size_t left = livePosition + 1;
+    for (; step > 0; step /= 2) {
+        size_t next = pos + step;
+        if (next <= n && static_cast<size_t>(m_tree[next]) < left) {
+            pos = next;
+            left -= static_cast<size_t>(m_tree[next]);
+        }
+    }
+    return pos;
+}
+
+size_t DrawList::findFirstEqual(std::string_view entry) const
+{
+    size_t n = m_items.size();
+    if (m_sorted) {
+        auto first = std::lower_bound(m_items.begin(), m_items.end(), entry,
+                                      [](const std::string& a, std::string_view b) { return gbk::compareNoCase(a, b) < 0; });
+        for (size_t slot = static_cast<size_t>(first - m_items.begin()); slot < n; ++slot) {
+            if (!gbk::equalNoCase(m_items[slot], entry))
+                break;
+            if (!isDead(slot))
+                return slot;
+        }
+        return n;
+    }
+    for (size_t slot = 0; slot < n; ++slot)
+        if (!isDead(slot) && gbk::equalNoCase(m_items[slot], entry))
+            return slot;
+    return n;
+}
+
+size_t DrawList::removeEqualRange(std::string_view entry)
+{
+    // The storage is sorted, dead slots included, so every equal entry sits in one run.
+    auto cmp = [](const std::string& a, std::string_view b) { return gbk::compareNoCase(a, b) < 0; };
+    auto first = std::lower_bound(m_items.begin(), m_items.end(), entry, cmp);
+    size_t removed = 0;
+    for (size_t slot = static_cast<size_t>(first - m_items.begin()); slot < m_items.size(); ++slot) {
+        if (!gbk::equalNoCase(m_items[slot], entry))
+            break;
+        if (!isDead(slot)) {
+            markDead(slot);
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+}  // namespace lotavo
