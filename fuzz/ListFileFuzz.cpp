@@ -7,8 +7,12 @@
 #include "draw/ListFile.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
+
+#include <unistd.h>
 
 using namespace lotavo;
 
@@ -20,14 +24,59 @@ void check(bool ok)
         std::abort();
 }
 
+// Line splitting done the plain way, a byte at a time.
+EntryList splitPlainly(std::string_view bytes)
+{
+    EntryList lines;
+    std::string line;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') {
+            line += bytes[i];
+            continue;
+        }
+        lines.push_back(line);
+        line.clear();
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
+// One scratch file for the whole run, rewritten in place for each input; in memory when
+// /dev/shm is there, as a disk file rewritten a million times is slow.
+int g_fd = -1;
+std::string g_path;
+
+void removeScratch()
+{
+    ::unlink(g_path.c_str());
+}
+
+const std::string& scratchFile(std::string_view bytes)
+{
+    if (g_fd < 0) {
+        const char* folder = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
+        if (::access("/dev/shm", W_OK) == 0)
+            folder = "/dev/shm";
+        g_path = std::string(folder) + "/listfuzz-XXXXXX";
+        g_fd = ::mkstemp(g_path.data());
+        check(g_fd >= 0);
+        std::atexit(removeScratch);
+    }
+    check(::ftruncate(g_fd, 0) == 0);
+    check(::pwrite(g_fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size()));
+    return g_path;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
     EntryList entries = parseLines(bytes);
-    for (const std::string& entry : entries)
-        check(entry.find_first_of("\r\n") == std::string::npos);
+    check(entries == splitPlainly(bytes));
     check(parseLines(joinLines(entries)) == entries);
 
     // Text that survives a trip to UTF-8 without replacement must come back byte for byte.
@@ -43,7 +92,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     EntryList first(entries.begin(), entries.begin() + static_cast<long>(half));
     EntryList second(entries.begin() + static_cast<long>(half), entries.end());
 
-    DrawList list(entries);
+    // The file loaders split the same way, whatever the bytes.
+    const std::string& path = scratchFile(bytes);
+    EntryList loaded;
+    check(loadList(path, loaded) && loaded == entries);
+    ByteBuffer buffer;
+    ByteRanges lines;
+    check(loadListInPlace(path, buffer, lines) && std::string_view(buffer.data(), buffer.size()) == bytes);
+    check(lines.size() == entries.size());
+    for (size_t i = 0; i < lines.size(); ++i)
+        check(std::string_view(buffer.data() + lines[i].offset, lines[i].length) == entries[i]);
+
+    DrawList list;
+    if (size % 3 == 0) {
+        list.assign(entries);
+    } else {
+        check(list.loadFile(path));
+        check(list.entries() == entries);
+    }
+    if (!list.empty())
+        list.append(list.at(size % list.size()));
     list.applyExclusions(first);
     list.removeEndingWith(second);
     if (!list.empty())
@@ -56,5 +124,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(list.isSortedNoCase());
     list.append(std::string(bytes.substr(0, 16)));
     check(list.entries().size() == list.size());
+    check(list.joined() == joinLines(list.entries()));
     return 0;
 }

@@ -8,12 +8,17 @@ seconds=${1:-60}
 out=build-fuzz
 mkdir -p "$out"
 flags="-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I src"
-core="src/draw/Gbk.cpp src/draw/ListFile.cpp src/draw/DrawList.cpp src/draw/EntrySort.cpp src/draw/AtomicFile.cpp src/main/settings/IniStore.cpp src/main/settings/IniValues.cpp"
+core="src/draw/Gbk.cpp src/draw/BigAllocator.cpp src/draw/ListFile.cpp src/draw/DrawList.cpp src/draw/EntrySort.cpp src/draw/AtomicFile.cpp src/main/settings/IniStore.cpp src/main/settings/IniValues.cpp"
 passed=0
 failed=0
 for harness in fuzz/*Fuzz.cpp; do
   name=$(basename "$harness" .cpp)
-  if ! clang++ $flags "$harness" $core -o "$out/$name"; then
+  extra=""
+  # The picture decoders live with the windows and need Qt, libjpeg and giflib.
+  if [ "$name" = PictureFuzz ]; then
+    extra="-fPIC $(pkg-config --cflags Qt6Gui Qt6Widgets) src/present/Pictures.cpp $(pkg-config --libs Qt6Gui Qt6Widgets) -ljpeg -lgif"
+  fi
+  if ! clang++ $flags "$harness" $core $extra -o "$out/$name"; then
     echo "$name: does not build"; failed=$((failed + 1)); continue
   fi
   mkdir -p "fuzz/corpus-$name"

@@ -60,11 +60,11 @@ void processPressList(EntryList& lines, const DisplayOptions& o)
 
 std::string longestEntry(const DrawList& list)
 {
-    const EntryList& entries = list.entries();
+    std::vector<std::string_view> entries = list.views();
     size_t count = entries.size();
-    const std::string* best = nullptr;
+    const std::string_view* best = nullptr;
     auto consider = [&](size_t i) {
-        const std::string& entry = entries[i];
+        const std::string_view& entry = entries[i];
         if (!best || entry.size() > best->size())
             best = &entry;
     };
@@ -72,7 +72,7 @@ std::string longestEntry(const DrawList& list)
         consider(i);
     for (size_t i = count; i > 101; --i)
         consider(i - 1);
-    return best ? *best : std::string();
+    return best ? std::string(*best) : std::string();
 }
 
 std::string withoutSerialPrefix(std::string_view line, bool serialNumber, std::string_view separator)

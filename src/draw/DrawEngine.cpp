@@ -140,7 +140,7 @@ void DrawEngine::showRandomEntry(Label label)
     const DrawList& list = m_state.drawList;
     if (list.empty())
         return;
-    const std::string& entry = list.at(m_random.below(static_cast<uint32_t>(list.size())));
+    std::string_view entry = list.at(m_random.below(static_cast<uint32_t>(list.size())));
     m_host.setLabelText(label, display::rollingText(entry, m_options.display));
 }
 

@@ -40,11 +40,8 @@ void DrawEngine::startSession()
     computeExclusionThreshold();
 
     m_state.currentListFile = m_folder.file("Text.txt");
-    EntryList entries;
     std::string error;
-    if (loadList(m_state.currentListFile, entries, &error)) {
-        m_state.drawList.assign(std::move(entries));
-    } else {
+    if (!m_state.drawList.loadFile(m_state.currentListFile, &error)) {
         message("抽奖名单没有发现,请检查!", "警告", MessageButtons::Ok, MessageIcon::Warning);
         m_host.requestTerminate();
     }
@@ -240,14 +237,12 @@ void DrawEngine::showPrizePicture(int level, bool inPopup)
 bool DrawEngine::loadOwnList(int level)
 {
     std::string path = m_folder.file("List/u" + std::to_string(level) + ".txt");
-    EntryList entries;
     std::string error;
-    if (!loadList(path, entries, &error)) {
+    if (!m_state.drawList.loadFile(path, &error)) {
         // The level keeps drawing from the list it has; the operator learns why.
         reportError("第" + std::to_string(level) + "级奖项的名单无法读取: " + error);
         return false;
     }
-    m_state.drawList.assign(std::move(entries));
     m_state.currentListFile = path;
     return true;
 }

@@ -171,7 +171,7 @@ void DrawEngine::pickWinners(int32_t count)
         // the press then has fewer winners rather than a winner that does not exist.
         if (st.drawList.empty())
             break;
-        std::string entry = st.drawList.at(st.currentIndex);
+        std::string entry(st.drawList.at(st.currentIndex));
         std::string line = entry;
         if (d.serialNumber)
             line = std::to_string(++st.serialCounter) + d.space + entry;

@@ -63,9 +63,10 @@ bool DrawEngine::saveResults()
 
 bool DrawEngine::readCurrentListCount(size_t& count)
 {
-    EntryList lines;
+    ByteBuffer bytes;
+    ByteRanges lines;
     std::string error;
-    if (!loadList(m_state.currentListFile, lines, &error)) {
+    if (!loadListInPlace(m_state.currentListFile, bytes, lines, &error)) {
         reportError("抽奖名单无法读取: " + error);
         return false;
     }
@@ -75,7 +76,7 @@ bool DrawEngine::readCurrentListCount(size_t& count)
 
 bool DrawEngine::saveDrawList()
 {
-    std::string error = saveList(m_state.drawList.entries(), m_state.currentListFile);
+    std::string error = saveJoinedLines(m_state.drawList.joined(), m_state.currentListFile);
     if (!error.empty()) {
         reportError("抽奖名单无法保存: " + error);
         return false;

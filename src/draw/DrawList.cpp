@@ -37,28 +37,74 @@ struct FoldedEqual {
     bool operator()(std::string_view a, std::string_view b) const { return gbk::equalNoCase(a, b); }
 };
 
-bool lessNoCase(const std::string& a, const std::string& b) { return gbk::compareNoCase(a, b) < 0; }
-
 }  // namespace
 
-const std::string& DrawList::at(size_t i) const
+std::string_view DrawList::at(size_t i) const
 {
     if (i >= size())
         throw std::out_of_range("DrawList::at");
-    return m_items[m_deadCount ? storageIndexOf(i) : i];
+    return text(m_deadCount ? storageIndexOf(i) : i);
 }
 
-const EntryList& DrawList::entries() const
+EntryList DrawList::entries() const
 {
-    compact();
-    return m_items;
+    EntryList copies;
+    copies.reserve(size());
+    forEachLive([&](std::string_view entry) { copies.emplace_back(entry); });
+    return copies;
 }
 
-void DrawList::assign(EntryList entries)
+std::vector<std::string_view> DrawList::views() const
 {
-    m_items = std::move(entries);
+    std::vector<std::string_view> live;
+    live.reserve(size());
+    forEachLive([&](std::string_view entry) { live.push_back(entry); });
+    return live;
+}
+
+std::string DrawList::joined() const
+{
+    size_t total = 0;
+    forEachLive([&](std::string_view entry) { total += entry.size() + 2; });
+    std::string text;
+    text.reserve(total);
+    forEachLive([&](std::string_view entry) {
+        text += entry;
+        text += "\r\n";
+    });
+    return text;
+}
+
+bool DrawList::loadFile(const std::string& path, std::string* error)
+{
+    ByteBuffer bytes;
+    ByteRanges lines;
+    if (!loadListInPlace(path, bytes, lines, error))
+        return false;
+    m_bytes.swap(bytes);
+    m_slots.swap(lines);
     resetRemovals();
-    m_sorted = m_items.empty();
+    m_sorted = m_slots.empty();
+    return true;
+}
+
+void DrawList::assign(const EntryList& entries)
+{
+    size_t total = 0;
+    for (const std::string& entry : entries)
+        total += entry.size();
+    ByteBuffer bytes;
+    bytes.reserve(total);
+    ByteRanges slots;
+    slots.reserve(entries.size());
+    for (const std::string& entry : entries) {
+        slots.push_back({bytes.size(), entry.size()});
+        bytes.insert(bytes.end(), entry.begin(), entry.end());
+    }
+    m_bytes.swap(bytes);
+    m_slots.swap(slots);
+    resetRemovals();
+    m_sorted = m_slots.empty();
 }
 
 void DrawList::clear()
@@ -66,16 +112,27 @@ void DrawList::clear()
     assign({});
 }
 
-void DrawList::append(std::string entry)
+void DrawList::append(std::string_view entry)
 {
     // Compared with the last slot, dead or not, so that the storage itself stays sorted.
-    if (m_sorted && !m_items.empty() && gbk::compareNoCase(entry, m_items.back()) < 0)
+    if (m_sorted && !m_slots.empty() && gbk::compareNoCase(entry, text(m_slots.size() - 1)) < 0)
         m_sorted = false;
-    m_items.push_back(std::move(entry));
+    // An entry of this list itself (a view from at()) shares its bytes: growing the buffer
+    // would move them from under the view.
+    auto address = [](const char* p) { return reinterpret_cast<uintptr_t>(p); };
+    uintptr_t begin = address(m_bytes.data());
+    uintptr_t start = address(entry.data());
+    if (!entry.empty() && entry.size() <= m_bytes.size() && start >= begin &&
+        start - begin <= m_bytes.size() - entry.size()) {
+        m_slots.push_back({start - begin, entry.size()});
+    } else {
+        m_slots.push_back({m_bytes.size(), entry.size()});
+        m_bytes.insert(m_bytes.end(), entry.begin(), entry.end());
+    }
     if (m_dead.empty())
         return;
     m_dead.push_back(0);
-    size_t n = m_items.size();
+    size_t n = m_slots.size();
     m_tree.push_back(static_cast<int32_t>(1 + prefixLive(n - 1) - prefixLive(n - lowBit(n))));
 }
 
@@ -92,8 +149,8 @@ void DrawList::sortNoCase()
     if (m_sorted)
         return;
     compact();
-    if (!std::is_sorted(m_items.begin(), m_items.end(), lessNoCase))
-        sortEntriesNoCase(m_items);
+    if (!sortedInStorage())
+        sortEntriesNoCase(m_slots, m_bytes.data());
     m_sorted = true;
 }
 
@@ -101,17 +158,16 @@ bool DrawList::isSortedNoCase() const
 {
     if (!m_sorted) {
         compact();
-        m_sorted = std::is_sorted(m_items.begin(), m_items.end(), lessNoCase);
+        m_sorted = sortedInStorage();
     }
     return m_sorted;
 }
 
 size_t DrawList::sortAndRemoveAllEqual(std::string_view entry)
 {
-    // The caller's view may point into an entry of this list, which sorting moves.
-    std::string key(entry);
+    // A view into this list stays valid: sorting and removing move places, not bytes.
     sortNoCase();
-    size_t removed = removeEqualRange(key);
+    size_t removed = removeEqualRange(entry);
     compactIfSparse();
     return removed;
 }
@@ -119,7 +175,7 @@ size_t DrawList::sortAndRemoveAllEqual(std::string_view entry)
 bool DrawList::removeFirstEqual(std::string_view entry)
 {
     size_t slot = findFirstEqual(entry);
-    if (slot == m_items.size())
+    if (slot == m_slots.size())
         return false;
     markDead(slot);
     compactIfSparse();
@@ -145,8 +201,8 @@ size_t DrawList::applyExclusions(const EntryList& lines)
             lengths.resize(line.size() + 1, 0);
         lengths[line.size()] = 1;
     }
-    for (size_t slot = 0; slot < m_items.size() && !wanted.empty(); ++slot) {
-        const std::string& item = m_items[slot];
+    for (size_t slot = 0; slot < m_slots.size() && !wanted.empty(); ++slot) {
+        std::string_view item = text(slot);
         if (item.size() >= lengths.size() || !lengths[item.size()] || isDead(slot))
             continue;
         auto it = wanted.find(item);
@@ -214,15 +270,13 @@ size_t DrawList::removeEndingWith(const EntryList& winnerLines)
 
     compact();
     size_t kept = 0;
-    for (size_t slot = 0; slot < m_items.size(); ++slot) {
-        if (matches(m_items[slot]))
+    for (size_t slot = 0; slot < m_slots.size(); ++slot) {
+        if (matches(text(slot)))
             continue;
-        if (kept != slot)
-            m_items[kept] = std::move(m_items[slot]);
-        ++kept;
+        m_slots[kept++] = m_slots[slot];
     }
-    size_t removed = m_items.size() - kept;
-    m_items.resize(kept);
+    size_t removed = m_slots.size() - kept;
+    m_slots.resize(kept);
     return removed;
 }
 
@@ -244,27 +298,24 @@ void DrawList::compact() const
         return;
     }
     size_t kept = 0;
-    for (size_t slot = 0; slot < m_items.size(); ++slot) {
-        if (m_dead[slot])
-            continue;
-        if (kept != slot)
-            m_items[kept] = std::move(m_items[slot]);
-        ++kept;
+    for (size_t slot = 0; slot < m_slots.size(); ++slot) {
+        if (!m_dead[slot])
+            m_slots[kept++] = m_slots[slot];
     }
-    m_items.resize(kept);
+    m_slots.resize(kept);
     resetRemovals();
 }
 
 void DrawList::compactIfSparse()
 {
     // Once most slots are dead, lookups and memory are better served by a dense list again.
-    if (m_deadCount > 64 && m_deadCount * 2 > m_items.size())
+    if (m_deadCount > 64 && m_deadCount * 2 > m_slots.size())
         compact();
 }
 
 void DrawList::rebuildTree() const
 {
-    size_t n = m_items.size();
+    size_t n = m_slots.size();
     m_dead.assign(n, 0);
     m_tree.assign(n + 1, 1);
     m_tree[0] = 0;
@@ -301,7 +352,7 @@ size_t DrawList::prefixLive(size_t count) const
 size_t DrawList::storageIndexOf(size_t livePosition) const
 {
     // Fenwick descent to the slot holding the (livePosition + 1)-th live entry.
-    size_t n = m_items.size();
+    size_t n = m_slots.size();
     size_t step = 1;
     while (step * 2 <= n)
         step *= 2;
@@ -317,14 +368,36 @@ size_t DrawList::storageIndexOf(size_t livePosition) const
     return pos;
 }
 
+bool DrawList::sortedInStorage() const
+{
+    for (size_t slot = 1; slot < m_slots.size(); ++slot)
+        if (gbk::compareNoCase(text(slot), text(slot - 1)) < 0)
+            return false;
+    return true;
+}
+
+size_t DrawList::lowerBound(std::string_view entry) const
+{
+    size_t first = 0;
+    size_t count = m_slots.size();
+    while (count > 0) {
+        size_t half = count / 2;
+        if (gbk::compareNoCase(text(first + half), entry) < 0) {
+            first += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return first;
+}
+
 size_t DrawList::findFirstEqual(std::string_view entry) const
 {
-    size_t n = m_items.size();
+    size_t n = m_slots.size();
     if (m_sorted) {
-        auto first = std::lower_bound(m_items.begin(), m_items.end(), entry,
-                                      [](const std::string& a, std::string_view b) { return gbk::compareNoCase(a, b) < 0; });
-        for (size_t slot = static_cast<size_t>(first - m_items.begin()); slot < n; ++slot) {
-            if (!gbk::equalNoCase(m_items[slot], entry))
+        for (size_t slot = lowerBound(entry); slot < n; ++slot) {
+            if (!gbk::equalNoCase(text(slot), entry))
                 break;
             if (!isDead(slot))
                 return slot;
@@ -332,7 +405,7 @@ size_t DrawList::findFirstEqual(std::string_view entry) const
         return n;
     }
     for (size_t slot = 0; slot < n; ++slot)
-        if (!isDead(slot) && gbk::equalNoCase(m_items[slot], entry))
+        if (!isDead(slot) && gbk::equalNoCase(text(slot), entry))
             return slot;
     return n;
 }
@@ -340,11 +413,9 @@ size_t DrawList::findFirstEqual(std::string_view entry) const
 size_t DrawList::removeEqualRange(std::string_view entry)
 {
     // The storage is sorted, dead slots included, so every equal entry sits in one run.
-    auto cmp = [](const std::string& a, std::string_view b) { return gbk::compareNoCase(a, b) < 0; };
-    auto first = std::lower_bound(m_items.begin(), m_items.end(), entry, cmp);
     size_t removed = 0;
-    for (size_t slot = static_cast<size_t>(first - m_items.begin()); slot < m_items.size(); ++slot) {
-        if (!gbk::equalNoCase(m_items[slot], entry))
+    for (size_t slot = lowerBound(entry); slot < m_slots.size(); ++slot) {
+        if (!gbk::equalNoCase(text(slot), entry))
             break;
         if (!isDead(slot)) {
             markDead(slot);

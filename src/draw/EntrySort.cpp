@@ -60,18 +60,21 @@ struct Run {
 
 }  // namespace
 
-void sortEntriesNoCase(EntryList& items)
+void sortEntriesNoCase(ByteRanges& items, const char* bytes)
 {
+    auto text = [&](size_t i) { return std::string_view(bytes + items[i].offset, items[i].length); };
     if (items.size() >= UINT32_MAX) {
-        std::stable_sort(items.begin(), items.end(),
-                         [](const std::string& a, const std::string& b) { return gbk::compareNoCase(a, b) < 0; });
+        std::stable_sort(items.begin(), items.end(), [bytes](const ByteRange& a, const ByteRange& b) {
+            return gbk::compareNoCase(std::string_view(bytes + a.offset, a.length),
+                                      std::string_view(bytes + b.offset, b.length)) < 0;
+        });
         return;
     }
     // Sorting small keys is far cheaper than sorting strings, whose every comparison is a
     // cache miss. Keys that tie on a full chunk are sorted again on the next sixteen bytes,
     // run by run, so long shared prefixes cost one pass per chunk instead of a full comparison
     // per step; short runs just compare.
-    std::vector<Key> keys(items.size());
+    std::vector<Key, BigAllocator<Key>> keys(items.size());
     std::vector<Run> runs{{0, keys.size(), 0, false}};
     for (size_t i = 0; i < keys.size(); ++i)
         keys[i].index = static_cast<uint32_t>(i);
@@ -81,15 +84,15 @@ void sortEntriesNoCase(EntryList& items)
         auto first = keys.begin() + static_cast<long>(run.begin);
         auto last = keys.begin() + static_cast<long>(run.end);
         if (run.end - run.begin <= 16 && run.offset > 0) {
-            std::sort(first, last, [&items](const Key& a, const Key& b) {
-                int c = gbk::compareNoCase(items[a.index], items[b.index]);
+            std::sort(first, last, [&text](const Key& a, const Key& b) {
+                int c = gbk::compareNoCase(text(a.index), text(b.index));
                 return c != 0 ? c < 0 : a.index < b.index;
             });
             continue;
         }
         for (auto k = first; k != last; ++k) {
             bool trail = run.trail;
-            foldChunk(items[k->index], run.offset, trail, *k);
+            foldChunk(text(k->index), run.offset, trail, *k);
         }
         std::sort(first, last);
         for (size_t i = run.begin; i < run.end;) {
@@ -99,16 +102,16 @@ void sortEntriesNoCase(EntryList& items)
             if (j - i > 1 && keys[i].length == kChunk) {
                 bool trail = run.trail;
                 Key scratch;
-                foldChunk(items[keys[i].index], run.offset, trail, scratch);
+                foldChunk(text(keys[i].index), run.offset, trail, scratch);
                 runs.push_back({i, j, run.offset + kChunk, trail});
             }
             i = j;
         }
     }
-    EntryList sorted;
+    ByteRanges sorted;
     sorted.reserve(items.size());
     for (const Key& key : keys)
-        sorted.push_back(std::move(items[key.index]));
+        sorted.push_back(items[key.index]);
     items.swap(sorted);
 }
 

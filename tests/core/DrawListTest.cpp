@@ -10,7 +10,7 @@
 #include <random>
 
 using namespace lotavo;
-using lotavo::test::G;
+using namespace lotavo::test;
 
 namespace {
 
@@ -79,19 +79,33 @@ TEST(DrawList, BehavesExactlyLikeAPlainVectorUnderRandomOperations)
                 line = pick(4) ? entry() : std::to_string(pick(9)) + "." + entry();
             return lines;
         };
+        // Half the lists come from a file, as the draw list's do in the program.
         PlainList plain;
+        DrawList list;
+        TempFolder folder;
+        int files = 0;
+        auto refill = [&] {
+            if (pick(2)) {
+                list.assign(plain.v);
+                return;
+            }
+            // A fresh file each time: rewriting one in place makes the file system flush it.
+            std::string path = folder.file(std::to_string(++files) + ".txt");
+            writeFile(path, joinLines(plain.v));
+            ASSERT_TRUE(list.loadFile(path));
+        };
         for (size_t n = 50 + pick(300); n-- > 0;)
             plain.v.push_back(entry());
-        DrawList list(plain.v);
+        refill();
         size_t index = 0;
         for (int step = 0; step < 300; ++step) {
             SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step));
             if (plain.v.size() < 20 && pick(4) == 0) {
                 for (size_t n = pick(300); n-- > 0;)
                     plain.v.push_back(entry());
-                list.assign(plain.v);
+                refill();
             }
-            switch (pick(12)) {
+            switch (pick(13)) {
             case 0: case 1: case 2: case 3: case 4:  // a pick of the draw
                 if (plain.v.empty())
                     break;
@@ -125,6 +139,15 @@ TEST(DrawList, BehavesExactlyLikeAPlainVectorUnderRandomOperations)
             case 11:
                 EXPECT_EQ(list.isSortedNoCase(), std::is_sorted(plain.v.begin(), plain.v.end(), PlainList::less));
                 EXPECT_EQ(list.entries(), plain.v);
+                EXPECT_EQ(list.views(), std::vector<std::string_view>(plain.v.begin(), plain.v.end()));
+                EXPECT_EQ(list.joined(), joinLines(plain.v));
+                break;
+            case 12:  // an entry of the list itself comes back
+                if (!plain.v.empty()) {
+                    size_t from = pick(plain.v.size());
+                    list.append(list.at(from));
+                    plain.v.push_back(plain.v[from]);
+                }
                 break;
             }
             expectSame(list, plain);
@@ -209,4 +232,113 @@ TEST(DrawList, LazyRemovalsKeepPositionsAndAppendsInOrder)
     EXPECT_EQ(list.at(list.size() - 1), "0");
     EXPECT_FALSE(list.isSortedNoCase());
     EXPECT_THROW(list.at(list.size()), std::out_of_range);
+}
+
+TEST(DrawList, LoadsAFileAsParsingItsBytesWould)
+{
+    std::string longLine(5000, 'x');
+    longLine[63] = '\r';  // a CR LF across the 64-byte blocks the scan works in
+    longLine[64] = '\n';
+    const std::vector<std::string> files{
+        "A\rB\rC\r", "A\nB\r\n\rC\n\nD", "A\r\nB", "A\r\nB\r\n", std::string("a\0b\r\n\0\xFF\x81", 9), "",
+        "\r\n", "\n\r", "\r\r\n\n", " Li \t\r\n", G("001 王五 市场部\r\n\r\n") + "Zhang \r\n", longLine,
+        longLine + "\r", std::string(64, 'y') + "\r\n" + std::string(63, 'z') + "\r"};
+    TempFolder folder;
+    int written = 0;
+    auto fileOf = [&](const std::string& bytes) {
+        // A fresh file each time: rewriting one in place makes the file system flush it.
+        std::string path = folder.file(std::to_string(++written) + ".txt");
+        writeFile(path, bytes);
+        return path;
+    };
+    DrawList list({"old"});
+    for (const std::string& bytes : files) {
+        SCOPED_TRACE(bytes.substr(0, 40));
+        ASSERT_TRUE(list.loadFile(fileOf(bytes)));
+        EntryList parsed = parseLines(bytes);
+        EXPECT_EQ(list.entries(), parsed);
+        EXPECT_EQ(list.isSortedNoCase(), std::is_sorted(parsed.begin(), parsed.end(), PlainList::less));
+    }
+
+    // Random bytes rich in line ends, around and across block boundaries.
+    std::mt19937 rng(11);
+    const std::string alphabet("aaaaB\r\n\r\n\0\x81\xFF", 13);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes(rng() % 400, ' ');
+        for (char& c : bytes)
+            c = alphabet[rng() % alphabet.size()];
+        ASSERT_TRUE(list.loadFile(fileOf(bytes)));
+        ASSERT_EQ(list.entries(), parseLines(bytes)) << "round " << round;
+    }
+}
+
+TEST(DrawList, KeepsItsEntriesWhenAFileCannotBeLoaded)
+{
+    TempFolder folder;
+    DrawList list({"kept", "too"});
+    list.removeAt(1);
+    std::string error;
+    EXPECT_FALSE(list.loadFile(folder.file("missing.txt"), &error));
+    EXPECT_FALSE(error.empty());
+    error.clear();
+    EXPECT_FALSE(list.loadFile(folder.path(), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(list.entries(), EntryList{"kept"});
+}
+
+TEST(DrawList, AppendsToALoadedFileAndHandsOutViewsThatStay)
+{
+    TempFolder folder;
+    writeFile(folder.file("list.txt"), "b\r\nc\r\nd");
+    DrawList list;
+    ASSERT_TRUE(list.loadFile(folder.file("list.txt")));
+    EXPECT_TRUE(list.isSortedNoCase());
+    list.append("e");
+    EXPECT_TRUE(list.isSortedNoCase());
+    list.append(list.at(0));  // "b" again, after "e"
+    EXPECT_FALSE(list.isSortedNoCase());
+    // Enough appends to move the bytes; each entry, its own views included, stays whole.
+    EntryList expected{"b", "c", "d", "e", "b"};
+    for (int i = 0; i < 2000; ++i) {
+        std::string added = std::to_string(i) + std::string(static_cast<size_t>(i % 50), 'q');
+        list.append(i % 3 ? std::string_view(added) : list.at(static_cast<size_t>(i) % list.size()));
+        expected.push_back(i % 3 ? added : expected[static_cast<size_t>(i) % expected.size()]);
+    }
+    EXPECT_EQ(list.entries(), expected);
+
+    // Sorting and removing move no bytes: a view taken before still reads the same.
+    std::string_view first = list.at(0);
+    size_t copies = static_cast<size_t>(std::count(expected.begin(), expected.end(), "b"));
+    EXPECT_GE(copies, 2u);
+    EXPECT_EQ(list.sortAndRemoveAllEqual(first), copies);
+    EXPECT_EQ(first, "b");
+    EXPECT_EQ(list.size(), expected.size() - copies);
+    EXPECT_EQ(list.joined(), joinLines(list.entries()));
+}
+
+TEST(DrawList, BigListsBehaveAsSmallOnes)
+{
+    // Big enough that the bytes, the places and the sort keys take the big-block memory.
+    std::mt19937 rng(3);
+    const EntryList words{"Zhang", "li", G("王五"), G("市场部"), "3.", " ", "\x81\x41"};
+    EntryList entries(200000);
+    for (auto& entry : entries)
+        for (size_t n = 1 + rng() % 4; n-- > 0;)
+            entry += words[rng() % words.size()];
+    TempFolder folder;
+    writeFile(folder.file("big.txt"), joinLines(entries));
+    DrawList loaded;
+    ASSERT_TRUE(loaded.loadFile(folder.file("big.txt")));
+    DrawList copy = loaded;
+    for (int i = 0; i < 100000; ++i)  // grows the bytes past what the load left room for
+        copy.append(entries[static_cast<size_t>(i)] + "+");
+    EXPECT_EQ(loaded.entries(), entries);
+
+    EntryList expected = entries;
+    std::stable_sort(expected.begin(), expected.end(), PlainList::less);
+    loaded.sortNoCase();
+    EXPECT_EQ(loaded.entries(), expected);
+    EXPECT_EQ(copy.size(), entries.size() + 100000);
+    EXPECT_EQ(copy.at(entries.size()), entries[0] + "+");
+    EXPECT_EQ(copy.at(entries.size() - 1), entries.back());
 }

@@ -1,0 +1,361 @@
+#include "main/TFrmMain.h"
+
+#include "draw/AtomicFile.h"
+#include "draw/DisplayText.h"
+#include "main/KeyMap.h"
+#include "main/QtText.h"
+#include "main/SmoothLabel.h"
+#include "main/settings/IniStore.h"
+#include "present/CommonDialogs.h"
+#include "present/Pictures.h"
+#include "present/SoundPlayer.h"
+#include "present/TFrmAniPop.h"
+#include "present/TfrmPicView.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QStyle>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+#include <QScopedValueRollback>
+#include <QUrl>
+
+namespace lotavo::ui {
+
+TFrmMain::TFrmMain(IniStore& settings, ProgramFolder folder, Clock& clock, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_folder(std::move(folder)), m_sounds(std::make_unique<SoundPlayer>())
+{
+    setWindowTitle(QStringLiteral("Lotavo软件版"));
+    setFocusPolicy(Qt::StrongFocus);
+    // The draw screen takes raw keys: an input method must never swallow the start/stop key.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setMouseTracking(true);
+    QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    setGeometry(work);
+
+    m_engine = std::make_unique<DrawEngine>(m_settings, m_folder, *this, clock);
+    createComponents();
+    createMenus();
+
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this, &TFrmMain::Timer1Timer);
+    Timer2 = new QTimer(this);
+    connect(Timer2, &QTimer::timeout, this, &TFrmMain::Timer2Timer);
+    Timer3 = new QTimer(this);
+    connect(Timer3, &QTimer::timeout, this, &TFrmMain::Timer3Timer);
+
+    m_pop = new TFrmAniPop(m_settings, m_folder, *m_sounds, this);
+    m_pop->onShown = [this] {
+        if (m_settings.readBool("Option", "AutoDown", false))
+            Timer3->stop();
+    };
+    m_pop->onHidden = [this] {
+        if (m_settings.readBool("Option", "AutoDown", false) && Timer3->interval() > 0)
+            Timer3->start();
+    };
+}
+
+TFrmMain::~TFrmMain() = default;
+
+void TFrmMain::FormCreate()
+{
+    LoadConfig();
+    if (m_settings.readBool("Option", "AllBeginPicEnable", false))
+        showFullScreenPicture(m_folder.resolve(m_settings.readString("Option", "AllBeginPic", "")));
+    m_engine->startUp();
+}
+
+// ---- DrawHost ----
+
+MessageAnswer TFrmMain::showMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
+                                    MessageIcon icon, int defaultButton)
+{
+    MessageAnswer answer =
+        messageBox(isVisible() ? this : nullptr, fromGbk(text), fromGbk(caption), buttons, icon, defaultButton);
+    takeKeyboardBack();
+    return answer;
+}
+
+QWidget* TFrmMain::labelWidget(Label label) const
+{
+    switch (label) {
+    case Label::Stat: return lblStat;
+    case Label::Level: return lblLevel;
+    case Label::Award: return lblAward;
+    case Label::TipCaption: return lblTipCaption;
+    case Label::Hint: return lblHint;
+    case Label::Pause: return lblPause;
+    default: return LblGdArea[static_cast<size_t>(label)];
+    }
+}
+
+void TFrmMain::setLabelText(Label label, std::string_view text)
+{
+    QWidget* widget = labelWidget(label);
+    if (auto* smooth = qobject_cast<SmoothLabel*>(widget))
+        smooth->setText(fromGbk(text));
+    else if (auto* plain = qobject_cast<QLabel*>(widget))
+        plain->setText(fromGbk(text));
+    widget->repaint();
+}
+
+void TFrmMain::setLabelVisible(Label label, bool visible)
+{
+    labelWidget(label)->setVisible(visible);
+}
+
+bool TFrmMain::isLabelVisible(Label label) const
+{
+    return labelWidget(label)->isVisibleTo(const_cast<TFrmMain*>(this));
+}
+
+void TFrmMain::setRollTimerEnabled(bool enabled)
+{
+    if (enabled && Timer1->interval() > 0)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+void TFrmMain::setRollTimerInterval(int milliseconds)
+{
+    // An interval of 0 stops the roll, as a timer of 0 ms never fires.
+    Timer1->setInterval(std::max(0, milliseconds));
+}
+
+void TFrmMain::setAutoPressTimer(bool enabled, int intervalMilliseconds)
+{
+    if (intervalMilliseconds > 0)
+        Timer3->setInterval(intervalMilliseconds);
+    if (enabled && Timer3->interval() > 0)
+        Timer3->start();
+    else
+        Timer3->stop();
+}
+
+void TFrmMain::postStartStopPress()
+{
+    postKeyPress(this, m_engine->options().keys.space1);
+}
+
+void TFrmMain::playSound(const std::string& path, bool loop)
+{
+    m_sounds->play(fromPath(path), loop);
+}
+
+void TFrmMain::stopSounds()
+{
+    m_sounds->stop();
+}
+
+void TFrmMain::showFullScreenPicture(const std::string& path)
+{
+    if (!fileExists(path))
+        return;
+    TfrmPicView::showPicture(fromPath(path), m_engine->options().keys.space1,
+                             m_settings.readBool("Option", "MouseOnClick", true), this);
+    takeKeyboardBack();
+}
+
+void TFrmMain::setBackground(const std::string& path)
+{
+    QString error;
+    if (!ImgBG->load(fromPath(path), &error) && fileExists(path))
+        messageBox(nullptr, error, QStringLiteral("错误"), MessageButtons::Ok, MessageIcon::Error);
+}
+
+void TFrmMain::setPrizePicture(const std::string& path, bool inPopup)
+{
+    if (inPopup) {
+        m_pop->setPrizePicture(fromPath(path));
+        return;
+    }
+    if (path.empty() || !imgAward->load(fromPath(path)))
+        imgAward->clear();
+    applyPrizePictureKeys();
+}
+
+void TFrmMain::setPopupCaption(std::string_view text)
+{
+    m_pop->setCaptionText(fromGbk(text));
+}
+
+std::vector<size_t> TFrmMain::showWinners(const WinnerPopup& popup)
+{
+    const SessionState& st = m_engine->state();
+    PopupContext context;
+    context.longestEntry = display::longestEntry(st.drawList);
+    context.serialCounter = st.serialCounter;
+    context.levelTitle = st.levelCaption;
+    context.mode = m_engine->options().mode;
+    context.display = &m_engine->options().display;
+    context.maxNumber = m_engine->options().maxNumber;
+    std::vector<size_t> struck = m_pop->showWinners(popup, context);
+    takeKeyboardBack();
+    return struck;
+}
+
+// After a window of its own closes, the draw screen takes the keyboard again: without a
+// window manager nobody else would give it back, and the next Space would go nowhere.
+void TFrmMain::takeKeyboardBack()
+{
+    if (!isVisible())
+        return;
+    raise();
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool TFrmMain::confirmPress(size_t winners, bool)
+{
+    QString text = QStringLiteral("本次抽取的 %1 位中奖人是否确认有效?").arg(winners);
+    bool confirmed =
+        messageBox(this, text, QStringLiteral("询问"), MessageButtons::OkCancel, MessageIcon::Question) == MessageAnswer::Ok;
+    takeKeyboardBack();
+    return confirmed;
+}
+
+void TFrmMain::enterDesignMode(bool)
+{
+    lblDesignCaption->show();
+    lblDesignCaption->raise();
+}
+
+void TFrmMain::leaveDesignMode()
+{
+    lblDesignCaption->hide();
+    SaveScreenToIni();
+}
+
+void TFrmMain::saveLayout()
+{
+    SaveScreenToIni();
+    writePrizePictureKeys();
+    m_pop->writeBack();
+}
+
+void TFrmMain::openAwardScreen(const EntryList&)
+{
+    notAvailableYet(QStringLiteral("滚动字幕"));
+}
+
+void TFrmMain::toggleFullScreen()
+{
+    WindowsState(m_fullScreen ? 1 : 2);
+}
+
+void TFrmMain::launch(const std::string& program, const std::string& parameters)
+{
+    if (program == "POWERPNT.EXE") {
+        // The slide show of the second launcher key runs in LibreOffice Impress here.
+        QStringList arguments {QStringLiteral("--impress")};
+        for (const QString& part : fromPath(parameters).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            arguments << (part == QStringLiteral("/s") ? QStringLiteral("--show") : part);
+        QProcess::startDetached(QStringLiteral("libreoffice"), arguments);
+        return;
+    }
+    if (program.empty())
+        return;
+    QString file = fromPath(program);
+    if (QFileInfo(file).isExecutable() && !QFileInfo(file).isDir())
+        QProcess::startDetached(file, fromPath(parameters).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+void TFrmMain::requestTerminate()
+{
+    m_terminate = true;
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
+// ---- keys and timers ----
+
+void TFrmMain::keyPressEvent(QKeyEvent* event)
+{
+    if (int vk = virtualKeyOf(*event))
+        FormKeyDown(vk);
+    event->accept();
+}
+
+void TFrmMain::keyReleaseEvent(QKeyEvent* event)
+{
+    // A held key repeats its press but is released once, as on the keyboards the draw was
+    // designed for: Qt's paired auto-repeat releases are not real releases.
+    if (event->isAutoRepeat())
+        return;
+    if (int vk = virtualKeyOf(*event))
+        FormKeyUp(vk);
+    event->accept();
+}
+
+void TFrmMain::FormKeyDown(int virtualKey)
+{
+    // A key that reaches the screen while a press still shows its windows waits its turn:
+    // the engine finishes one press before it takes the next key.
+    if (m_handlingKey)
+        return;
+    {
+        QScopedValueRollback guard(m_handlingKey, true);
+        m_engine->keyDown(virtualKey);
+    }
+    // A release that came while the press still showed its windows counts once the press is
+    // over, so the next press is not taken for a held key.
+    if (int released = std::exchange(m_releasedDuringKey, 0))
+        m_engine->keyUp(released);
+}
+
+void TFrmMain::FormKeyUp(int virtualKey)
+{
+    if (m_handlingKey) {
+        m_releasedDuringKey = virtualKey;
+        return;
+    }
+    m_engine->keyUp(virtualKey);
+}
+
+void TFrmMain::Timer1Timer()
+{
+    m_engine->rollTick();
+}
+
+void TFrmMain::Timer2Timer()
+{
+    if (!lblBtmChar || !pnlBtm)
+        return;
+    int x = lblBtmChar->x() - 2;
+    if (x + lblBtmChar->width() < 0)
+        x = pnlBtm->width();
+    lblBtmChar->move(x, lblBtmChar->y());
+}
+
+void TFrmMain::Timer3Timer()
+{
+    postStartStopPress();
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event)
+{
+    if (m_terminate) {
+        event->accept();
+        return;
+    }
+    if (m_closing || m_engine->closeRequest() == CloseDecision::Close) {
+        m_closing = true;
+        Timer1->stop();
+        Timer3->stop();
+        m_sounds->stop();
+        SetTaskbar(true);
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+}  // namespace lotavo::ui

@@ -1,0 +1,174 @@
+#pragma once
+
+#include "draw/DrawEngine.h"
+#include "draw/DrawHost.h"
+#include "draw/ProgramFolder.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QAction;
+
+namespace lotavo {
+class IniStore;
+class Clock;
+}
+
+namespace lotavo::ui {
+
+class PictureView;
+class SmoothLabel;
+class SoundPlayer;
+class TFrmAniPop;
+
+// The draw screen: the one main window. It owns the settings object and the draw engine,
+// shows what the engine tells it, and hands every key to the engine first.
+class TFrmMain : public QWidget, public DrawHost {
+    Q_OBJECT
+public:
+    TFrmMain(IniStore& settings, ProgramFolder folder, Clock& clock, QWidget* parent = nullptr);
+    ~TFrmMain() override;
+
+    // The creation work that shows messages: settings load, session start, saved draw.
+    void FormCreate();
+
+    DrawEngine& engine() { return *m_engine; }
+    TFrmAniPop& popup() { return *m_pop; }
+    bool fullScreen() const { return m_fullScreen; }
+    bool terminateRequested() const { return m_terminate; }
+
+    // DrawHost
+    MessageAnswer showMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
+                              MessageIcon icon, int defaultButton) override;
+    void setLabelText(Label label, std::string_view text) override;
+    void setLabelVisible(Label label, bool visible) override;
+    bool isLabelVisible(Label label) const override;
+    void setRollTimerEnabled(bool enabled) override;
+    void setRollTimerInterval(int milliseconds) override;
+    void setAutoPressTimer(bool enabled, int intervalMilliseconds) override;
+    void postStartStopPress() override;
+    void playSound(const std::string& path, bool loop) override;
+    void stopSounds() override;
+    void showFullScreenPicture(const std::string& path) override;
+    void setBackground(const std::string& path) override;
+    void setPrizePicture(const std::string& path, bool inPopup) override;
+    void setPopupCaption(std::string_view text) override;
+    std::vector<size_t> showWinners(const WinnerPopup& popup) override;
+    bool confirmPress(size_t winners, bool lastPress) override;
+    void sizeRollingLabels(std::string_view longestEntry) override;
+    void enterDesignMode(bool showInsideTexts) override;
+    void leaveDesignMode() override;
+    void saveLayout() override;
+    void openAwardScreen(const EntryList& lines) override;
+    void toggleFullScreen() override;
+    void launch(const std::string& program, const std::string& parameters) override;
+    void requestTerminate() override;
+
+    // Window mode: 1 a regular maximised window, 2 full screen.
+    void WindowsState(int mode);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Creation and layout (TFrmMainLayout.cpp)
+    void createComponents();
+    void LoadConfig();
+    void LoadScreenPixes(const std::string& layoutName);
+    void ReadScreenConfig();
+    void SaveScreenToIni();
+    void SetGdlbl();
+    void applySmoothLabel(SmoothLabel* label, const std::string& name);
+    void placeInScreen(QWidget* widget, int left, int top, int badTop);
+    void applyPrizePictureKeys();
+    void writePrizePictureKeys();
+    QWidget* labelWidget(Label label) const;
+
+    // Menus and commands (TFrmMainMenus.cpp)
+    void createMenus();
+    QMenu* buildMainMenu(QWidget* parent);
+    QMenu* buildToolsMenu(QWidget* parent, bool lastItemReadsAdd);
+    void notAvailableYet(const QString& command);
+    void runDialogCommand(const std::function<void()>& dialog);
+    void N41Click();
+    void N35Click();
+    void N13Click();
+    void N59Click();
+    void N34Click();
+    void N44Click();
+    void N9Click();
+    void N36Click();
+    void N28Click();
+    void N22Click();
+    void About1Click();
+    void Readme1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void ImgBGClick();
+    void ImgBGMouseMove(const QPoint& position);
+    void SetTaskbar(bool show);
+    void updateSwitchCaptions(const QString& caption);
+
+    // Timers
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+
+    void takeKeyboardBack();
+    void FormKeyDown(int virtualKey);
+    void FormKeyUp(int virtualKey);
+
+    IniStore& m_settings;
+    ProgramFolder m_folder;
+    std::unique_ptr<SoundPlayer> m_sounds;
+    std::unique_ptr<DrawEngine> m_engine;
+    TFrmAniPop* m_pop = nullptr;
+
+    // Components
+    PictureView* ImgBG = nullptr;
+    SmoothLabel* lblMainCaption = nullptr;
+    SmoothLabel* lblMainCaption2 = nullptr;
+    SmoothLabel* lblTipCaption = nullptr;
+    SmoothLabel* lblLevel = nullptr;
+    SmoothLabel* lblAward = nullptr;
+    SmoothLabel* lblHint = nullptr;
+    SmoothLabel* lblStat = nullptr;
+    SmoothLabel* lblPause = nullptr;
+    SmoothLabel* lblDesignCaption = nullptr;
+    std::array<QLabel*, kRollingLabels> LblGdArea {};
+    PictureView* imgAward = nullptr;
+    QWidget* Panel1 = nullptr;
+    PictureView* imgGDPicArea = nullptr;
+    QWidget* pnlBtm = nullptr;
+    QLabel* lblBtmChar = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QWidget* ControlBar1 = nullptr;
+    QToolBar* ToolBar2 = nullptr;
+    QMenu* PopupMenu = nullptr;
+    std::array<QAction*, 3> switchItems {};  // N41, N133, MenuItem14
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* Timer3 = nullptr;
+
+    bool m_fullScreen = false;
+    bool m_terminate = false;
+    bool m_closing = false;
+    bool m_handlingKey = false;
+    int m_releasedDuringKey = 0;
+    QString m_levelStartCaption;
+};
+
+}  // namespace lotavo::ui

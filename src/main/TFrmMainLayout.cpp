@@ -1,0 +1,326 @@
+// The draw screen's elements: creation, the stored layout, and the sizes of the rolling labels.
+#include "main/TFrmMain.h"
+
+#include "draw/AtomicFile.h"
+#include "draw/DisplayText.h"
+#include "main/FontNames.h"
+#include "main/QtText.h"
+#include "main/SmoothLabel.h"
+#include "main/settings/IniStore.h"
+#include "main/settings/ScreenLayout.h"
+#include "present/Pictures.h"
+#include "present/TFrmAniPop.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+
+namespace lotavo::ui {
+
+namespace {
+
+const char* kLayout = "frmMainLabel";
+
+QSize screenSize(const QWidget* widget)
+{
+    QScreen* screen = widget->screen();
+    return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+}  // namespace
+
+void TFrmMain::createComponents()
+{
+    ImgBG = new PictureView(this);
+    ImgBG->setObjectName(QStringLiteral("ImgBG"));
+    ImgBG->setCentered(false);
+    ImgBG->setBackgroundColour(QColor(120, 0, 0));
+    ImgBG->setMouseTracking(true);
+    ImgBG->installEventFilter(this);
+
+    auto smooth = [this](SmoothLabel*& field, const char* name) {
+        field = new SmoothLabel(this);
+        field->setObjectName(QString::fromLatin1(name));
+        field->setMouseTracking(true);
+        field->installEventFilter(this);
+        connect(field, &SmoothLabel::clicked, this, &TFrmMain::ImgBGClick);
+    };
+    smooth(lblMainCaption, "lblMainCaption");
+    smooth(lblMainCaption2, "lblMainCaption2");
+    smooth(lblTipCaption, "lblTipCaption");
+    smooth(lblLevel, "lblLevel");
+    smooth(lblAward, "lblAward");
+    smooth(lblHint, "lblHint");
+    smooth(lblStat, "lblStat");
+    smooth(lblPause, "lblPause");
+    lblPause->hide();
+
+    for (int i = 0; i < kRollingLabels; ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("LblGdArea%1").arg(i + 1));
+        label->setAutoFillBackground(true);
+        label->setTextFormat(Qt::PlainText);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        label->setVisible(i == 0);
+        LblGdArea[static_cast<size_t>(i)] = label;
+    }
+
+    imgAward = new PictureView(this);
+    imgAward->setObjectName(QStringLiteral("imgAward"));
+    imgAward->installEventFilter(this);
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->hide();
+    imgGDPicArea = new PictureView(Panel1);
+    imgGDPicArea->setObjectName(QStringLiteral("imgGDPicArea"));
+
+    pnlBtm = new QWidget(this);
+    pnlBtm->setObjectName(QStringLiteral("pnlBtm"));
+    pnlBtm->setAutoFillBackground(true);
+    pnlBtm->hide();
+    lblBtmChar = new QLabel(pnlBtm);
+    lblBtmChar->setObjectName(QStringLiteral("lblBtmChar"));
+    lblBtmChar->setAutoFillBackground(true);
+
+    lblDesignCaption = new SmoothLabel(this);
+    lblDesignCaption->setText(QStringLiteral("设计状态"));
+    lblDesignCaption->setFont(storedFont(QStringLiteral("楷体_GB2312"), 28, QStringLiteral("[fsBold]")));
+    lblDesignCaption->setColour(Qt::red);
+    lblDesignCaption->move(16, 40);
+    lblDesignCaption->hide();
+
+    // Built-in places, for screens the program has no layout for.
+    QSize s = screenSize(this);
+    auto place = [&](QWidget* w, double x, double y) { w->move(int(s.width() * x), int(s.height() * y)); };
+    place(lblMainCaption, 0.25, 0.05);
+    place(lblMainCaption2, 0.40, 0.15);
+    place(lblTipCaption, 0.05, 0.30);
+    place(lblLevel, 0.05, 0.80);
+    place(lblAward, 0.30, 0.80);
+    place(lblStat, 0.55, 0.80);
+    place(lblHint, 0.05, 0.90);
+    place(lblPause, 0.45, 0.45);
+    for (int i = 0; i < kRollingLabels; ++i)
+        place(LblGdArea[static_cast<size_t>(i)], 0.25, 0.38 + 0.05 * i);
+    place(imgAward, 0.75, 0.35);
+}
+
+void TFrmMain::resizeEvent(QResizeEvent* event)
+{
+    ImgBG->setGeometry(rect());
+    ImgBG->lower();
+    int panelHeight = 42;
+    pnlBtm->setGeometry(0, height() - panelHeight, width(), panelHeight);
+    if (ToolBar1)
+        ToolBar1->setGeometry(0, 0, width(), ToolBar1->sizeHint().height());
+    QWidget::resizeEvent(event);
+}
+
+void TFrmMain::LoadConfig()
+{
+    QSize screen = screenSize(this);
+    m_settings.writeInteger("Debug", "ScreenWidth", screen.width());
+    m_settings.writeInteger("Debug", "ScreenHeight", screen.height());
+
+    if (m_settings.readBool("Option", "FirstRun", true)) {
+        m_settings.writeBool("Option", "ImgStretch", !(screen.width() == 1024 && screen.height() == 768));
+        std::string name = layout::nameForWidth(screen.width());
+        if (!name.empty()) {
+            LoadScreenPixes(name);
+            SetGdlbl();
+        }
+        m_settings.writeBool("Option", "FirstRun", false);
+    } else {
+        LoadScreenPixes("Default");
+    }
+    ImgBG->setStretch(m_settings.readBool("Option", "ImgStretch", false));
+    applyPrizePictureKeys();
+
+    QColor bottom = toQColor(m_settings.readInteger(kLayout, "lblBtmCharBackColor", 43));
+    for (QWidget* w : {pnlBtm, static_cast<QWidget*>(lblBtmChar)}) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::Window, bottom);
+        w->setPalette(palette);
+    }
+    bool marquee = m_settings.readBool("Option", "frmMainBottom", false);
+    pnlBtm->setVisible(marquee);
+    Timer2->setInterval(std::max(1, m_settings.readInteger("Option", "frmMainBottomSpeed", 100)));
+    if (marquee)
+        Timer2->start();
+
+    WindowsState(m_settings.readInteger("Option", "WindowMode", 1));
+}
+
+void TFrmMain::LoadScreenPixes(const std::string& layoutName)
+{
+    if (layoutName != "Default")
+        layout::copyLayoutFile(m_settings, m_folder.file("Screen/" + layoutName + ".ini"), screenSize(this).width());
+    ReadScreenConfig();
+}
+
+void TFrmMain::placeInScreen(QWidget* widget, int left, int top, int badTop)
+{
+    QSize screen = screenSize(this);
+    if (left > screen.width() || left < 1)
+        left = 5;
+    if (top > screen.height() || top < 1)
+        top = badTop;
+    widget->move(left, top);
+}
+
+void TFrmMain::applySmoothLabel(SmoothLabel* label, const std::string& name)
+{
+    const IniStore& s = m_settings;
+    label->setFont(storedFont(fromGbk(s.readString(kLayout, name + "Name", gbk::literal("宋体"))),
+                              s.readInteger(kLayout, name + "Size", 10),
+                              fromGbk(s.readString(kLayout, name + "FontStyle", "[]"))));
+    label->setColour(toQColor(s.readInteger(kLayout, name + "Color", 10)));
+    label->setText(fromGbk(s.readString(kLayout, name + "Caption", "Caption")));
+
+    TextEffect effect;
+    const std::string& e = name;
+    effect.alpha = std::clamp(s.readInteger(e, "Alpha", 255), 0, 255);
+    effect.shadow = s.readBool(e, "Shadow", false);
+    effect.shadowColour = toQColor(s.readInteger(e, "ShadowColor", 0));
+    effect.shadowAlpha = std::clamp(s.readInteger(e, "ShadowAlpha", 160), 0, 255);
+    effect.shadowOffsetX = static_cast<int8_t>(s.readInteger(e, "ShadowOffsetX", 2));
+    effect.shadowOffsetY = static_cast<int8_t>(s.readInteger(e, "ShadowOffsetY", 2));
+    effect.gradual = s.readBool(e, "Gradual", false);
+    effect.gradualStart = toQColor(s.readInteger(e, "GradualStartColor", 0));
+    effect.gradualEnd = toQColor(s.readInteger(e, "GradualEndColor", 0));
+    effect.outline = s.readBool(e, "Outline", false);
+    label->setEffect(effect);
+
+    placeInScreen(label, s.readInteger(kLayout, name + "Left", 1), s.readInteger(kLayout, name + "Top", 1),
+                  screenSize(this).height() - 100);
+}
+
+void TFrmMain::ReadScreenConfig()
+{
+    m_pop->applyLayout();
+    SmoothLabel* smooth[] = {lblMainCaption, lblMainCaption2, lblTipCaption, lblLevel, lblAward, lblHint, lblStat, lblPause};
+    for (size_t i = 0; i < std::size(smooth); ++i)
+        applySmoothLabel(smooth[i], layout::smoothLabels()[i]);
+
+    const IniStore& s = m_settings;
+    QFont font = storedFont(fromGbk(s.readString(kLayout, "LblGdArea1Name", gbk::literal("宋体"))),
+                            s.readInteger(kLayout, "LblGdArea1Size", 10),
+                            fromGbk(s.readString(kLayout, "LblGdArea1FontStyle", "[]")));
+    QColor colour = toQColor(s.readInteger(kLayout, "LblGdArea1Color", 10));
+    QColor back = toQColor(s.readInteger(kLayout, "LblGdArea1BackColor", 10));
+    bool transparent = s.readBool("Option", "lblGdAreaTransParent", false);
+    std::string alignment = s.readString("Option", "GdAreaAlignment", "agTopLeft");
+    std::vector<QLabel*> plain(LblGdArea.begin(), LblGdArea.end());
+    plain.push_back(lblBtmChar);
+    for (size_t i = 0; i < plain.size(); ++i) {
+        QLabel* label = plain[i];
+        label->setFont(font);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::Window, back);
+        label->setPalette(palette);
+        if (transparent)
+            label->setAutoFillBackground(false);
+        if (alignment == "agTopLeft")
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        else if (alignment == "agTopCenter")
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        else if (alignment == "agTopRight")
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (label == lblBtmChar)
+            continue;
+        const std::string& name = layout::plainLabels()[i];
+        placeInScreen(label, s.readInteger(kLayout, name + "Left", 1), s.readInteger(kLayout, name + "Top", 1),
+                      screenSize(this).height() - 50);
+    }
+
+    lblBtmChar->setText(fromGbk(s.readString(kLayout, "lblBtmCharCaption", gbk::literal("欢迎使用"))));
+    QFont marquee = lblBtmChar->font();
+    marquee.setPointSize(std::max(1, s.readInteger(kLayout, "lblBtmCharSize", 11)));
+    std::string marqueeFont = s.readString(kLayout, "lblBtmCharName", "");
+    if (!marqueeFont.empty())
+        marquee.setFamily(fromGbk(marqueeFont));
+    lblBtmChar->setFont(marquee);
+    QPalette palette = lblBtmChar->palette();
+    palette.setColor(QPalette::WindowText, toQColor(s.readInteger(kLayout, "lblBtmCharColor", 1)));
+    lblBtmChar->setPalette(palette);
+    lblBtmChar->adjustSize();
+    lblBtmChar->move(lblBtmChar->x(), (42 - lblBtmChar->height()) / 2);
+
+    lblTipCaption->setText(fromGbk(s.readString(kLayout, "lblTipCaptionCaption1", gbk::literal("正在抽取"))));
+}
+
+void TFrmMain::SetGdlbl()
+{
+    QLabel* first = LblGdArea[0];
+    for (int i = 1; i < kRollingLabels; ++i) {
+        QLabel* label = LblGdArea[static_cast<size_t>(i)];
+        label->setFont(first->font());
+        label->setPalette(first->palette());
+        label->move(first->x(), label->y());
+    }
+}
+
+void TFrmMain::sizeRollingLabels(std::string_view longestEntry)
+{
+    const DisplayOptions& d = m_engine->options().display;
+    std::string text = d.showOnly ? display::select(longestEntry, d.showStrP, d.showStrO) : std::string(longestEntry);
+    QFontMetrics metrics(LblGdArea[0]->font());
+    QSize size = metrics.size(Qt::TextSingleLine, fromGbk(text)) + QSize(8, 4);
+    // Ten thousand bytes of one entry must not make a label wider than the screen.
+    size.setWidth(std::min(size.width(), screenSize(this).width()));
+    for (QLabel* label : LblGdArea)
+        label->resize(size);
+}
+
+void TFrmMain::SaveScreenToIni()
+{
+    SmoothLabel* smooth[] = {lblMainCaption, lblMainCaption2, lblTipCaption, lblLevel, lblAward, lblHint, lblStat, lblPause};
+    for (size_t i = 0; i < std::size(smooth); ++i) {
+        const std::string& name = layout::smoothLabels()[i];
+        m_settings.writeInteger(kLayout, name + "Left", smooth[i]->x());
+        m_settings.writeInteger(kLayout, name + "Top", smooth[i]->y());
+    }
+    for (int i = 0; i < kRollingLabels; ++i) {
+        const std::string& name = layout::plainLabels()[static_cast<size_t>(i)];
+        m_settings.writeInteger(kLayout, name + "Left", LblGdArea[static_cast<size_t>(i)]->x());
+        m_settings.writeInteger(kLayout, name + "Top", LblGdArea[static_cast<size_t>(i)]->y());
+    }
+}
+
+void TFrmMain::applyPrizePictureKeys()
+{
+    const char* o = "Option";
+    bool custom = m_settings.readBool(o, "AwardPicS", false);
+    if (custom && (m_settings.readInteger(o, "imgAwardWidth", 100) == 0 || m_settings.readInteger(o, "imgAwardHeight", 100) == 0 ||
+                   m_settings.readInteger(o, "imgPopAwardWidth", 100) == 0 || m_settings.readInteger(o, "imgPopAwardHeight", 100) == 0)) {
+        for (const char* key : {"imgAwardWidth", "imgAwardHeight", "imgPopAwardWidth", "imgPopAwardHeight"})
+            m_settings.writeInteger(o, key, 100);
+    }
+    imgAward->setStretch(custom);
+    imgAward->setBackgroundColour(m_settings.readBool(o, "AwardPicTrans", true) ? QColor() : QColor(Qt::white));
+    QSize size = custom ? QSize(m_settings.readInteger(o, "imgAwardWidth", 100), m_settings.readInteger(o, "imgAwardHeight", 100))
+                        : imgAward->pictureSize();
+    imgAward->resize(size.expandedTo(QSize(1, 1)));
+    QSize screen = screenSize(this);
+    int left = m_settings.readInteger(o, "imgAwardLeft", 20);
+    int top = m_settings.readInteger(o, "imgAwardTop", 20);
+    imgAward->move(left < 0 || left > screen.width() ? 0 : left, top < 0 || top > screen.height() ? 0 : top);
+    imgAward->setVisible(!imgAward->isEmpty());
+}
+
+void TFrmMain::writePrizePictureKeys()
+{
+    m_settings.writeInteger("Option", "imgAwardLeft", imgAward->x());
+    m_settings.writeInteger("Option", "imgAwardTop", imgAward->y());
+    if (m_settings.readBool("Option", "AwardPicS", false)) {
+        m_settings.writeInteger("Option", "imgAwardWidth", imgAward->width());
+        m_settings.writeInteger("Option", "imgAwardHeight", imgAward->height());
+    }
+}
+
+}  // namespace lotavo::ui

@@ -1,0 +1,336 @@
+// The menus of the draw screen, window mode and the commands that open other windows.
+#include "main/TFrmMain.h"
+
+#include "main/KeyMap.h"
+#include "main/QtText.h"
+#include "main/settings/IniStore.h"
+#include "present/CommonDialogs.h"
+#include "present/Pictures.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+namespace lotavo::ui {
+
+namespace {
+
+const QString kSwitchBuilt = QStringLiteral("满屏显示         F11键");
+
+QAction* item(QMenu* menu, const char* objectName, const char* caption)
+{
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromLatin1(objectName));
+    return action;
+}
+
+}  // namespace
+
+void TFrmMain::notAvailableYet(const QString& command)
+{
+    showFadingMessage(QStringLiteral("“%1”功能在本版本中尚未提供").arg(command), 1);
+}
+
+QMenu* TFrmMain::buildToolsMenu(QWidget* parent, bool lastItemReadsAdd)
+{
+    auto* tools = new QMenu(QStringLiteral("工具"), parent);
+    QAction* fullScreen = item(tools, "N41", "满屏显示         F11键");
+    connect(fullScreen, &QAction::triggered, this, &TFrmMain::N41Click);
+    for (QAction*& slot : switchItems)
+        if (!slot) {
+            slot = fullScreen;
+            break;
+        }
+    connect(item(tools, "N35", "暂停抽奖       Pause键"), &QAction::triggered, this, &TFrmMain::N35Click);
+    connect(item(tools, "N129", "权限"), &QAction::triggered, this, [this] { notAvailableYet(QStringLiteral("权限")); });
+    connect(item(tools, "N13", "重新抽奖"), &QAction::triggered, this, &TFrmMain::N13Click);
+    connect(item(tools, "N59", "显示滚动字幕    HOME键"), &QAction::triggered, this, &TFrmMain::N59Click);
+    QAction* temporary = item(tools, "N64", lastItemReadsAdd ? "增加临时奖级" : "临时增加奖级");
+    connect(temporary, &QAction::triggered, this, [this] { notAvailableYet(QStringLiteral("临时增加奖级")); });
+    return tools;
+}
+
+QMenu* TFrmMain::buildMainMenu(QWidget* parent)
+{
+    auto* menu = new QMenu(parent);
+    auto later = [this](QMenu* m, const char* name, const char* caption) {
+        QAction* action = item(m, name, caption);
+        QString text = QString::fromUtf8(caption).trimmed();
+        connect(action, &QAction::triggered, this, [this, text] { notAvailableYet(text); });
+        return action;
+    };
+
+    QMenu* face = menu->addMenu(QStringLiteral("界面"));
+    face->setObjectName(QStringLiteral("File1"));
+    QMenu* templates = face->addMenu(QStringLiteral("界面模板"));
+    for (auto [name, caption] : {std::pair {"N91", "喜庆红"}, {"N90", "梦幻蓝"}, {"N94", "浅橙色"}, {"N95", "天空蓝"},
+                                 {"N97", "光影绿"}, {"N96", "简洁绿"}})
+        later(templates, name, caption);
+    QMenu* title = face->addMenu(QStringLiteral("标  题"));
+    later(title, "N15", "标题文字修改");
+    later(title, "N17", "标题字体修改");
+    later(title, "N127", "字体特效");
+    QMenu* roll = face->addMenu(QStringLiteral("滚动区"));
+    later(roll, "MenuItem1", "滚动区字体修改");
+    later(roll, "N7", "滚动区背景颜色");
+    later(roll, "N67", "智能设定滚动区背景颜色");
+    later(roll, "N46", "滚动区背景透明 ");
+    QMenu* bottom = face->addMenu(QStringLiteral("底  部"));
+    later(bottom, "N72", "奖项统计信息前缀修改");
+    later(bottom, "N73", "奖项统计信息单位修改");
+    later(bottom, "N74", "主界面提示信息修改");
+    later(bottom, "N100", "打开底部滚动字幕");
+    QMenu* floating = face->addMenu(QStringLiteral("浮动中奖窗口"));
+    later(floating, "N43", "浮动窗口打开");
+    QMenu* backgrounds = face->addMenu(QStringLiteral("背景画面"));
+    later(backgrounds, "Wall1", "主程序背景更换");
+    later(backgrounds, "N38", "弹出窗口背景更换");
+    QMenu* sounds = face->addMenu(QStringLiteral("抽奖声音"));
+    later(sounds, "N16", "设置转奖声音");
+    later(sounds, "N48", "设置中奖声音");
+    later(sounds, "N14", "关闭背景声音");
+    QMenu* inserts = face->addMenu(QStringLiteral("插入文字 图片"));
+    later(inserts, "MenuItem4", "插入文字");
+    later(inserts, "Logo1", "插入图片、徽标");
+    later(face, "N45", "设计状态   Ctrl键");
+    connect(item(face, "N61", "关闭程序"), &QAction::triggered, this, &TFrmMain::N34Click);
+
+    QMenu* setup = menu->addMenu(QStringLiteral("设定"));
+    setup->setObjectName(QStringLiteral("N8"));
+    connect(item(setup, "N44", "设置向导"), &QAction::triggered, this, &TFrmMain::N44Click);
+    connect(item(setup, "N9", "查看名单"), &QAction::triggered, this, &TFrmMain::N9Click);
+    connect(item(setup, "N36", "奖级细节"), &QAction::triggered, this, &TFrmMain::N36Click);
+    connect(item(setup, "N28", "高级设定"), &QAction::triggered, this, &TFrmMain::N28Click);
+    connect(item(setup, "N22", "查看中奖结果"), &QAction::triggered, this, &TFrmMain::N22Click);
+
+    menu->addMenu(buildToolsMenu(menu, false));
+
+    QMenu* help = menu->addMenu(QStringLiteral("帮助"));
+    help->setObjectName(QStringLiteral("Help1"));
+    connect(item(help, "Readme1", "软件使用帮助"), &QAction::triggered, this, &TFrmMain::Readme1Click);
+    connect(item(help, "About1", "关于本程序"), &QAction::triggered, this, &TFrmMain::About1Click);
+    connect(item(menu, "N34", "关闭程序"), &QAction::triggered, this, &TFrmMain::N34Click);
+    return menu;
+}
+
+void TFrmMain::createMenus()
+{
+    PopupMenu = buildMainMenu(this);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
+
+    auto addButtons = [this](QToolBar* bar, bool hiddenBar) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        const QList<QAction*> branches = PopupMenu->actions();
+        for (int i = 0; i < 4 && i < branches.size(); ++i) {
+            QMenu* branch = branches[i]->menu();
+            if (i == 2)
+                branch = buildToolsMenu(bar, true);
+            auto* button = new QToolButton(bar);
+            button->setText(branches[i]->text());
+            button->setMenu(branch);
+            button->setPopupMode(QToolButton::InstantPopup);
+            button->setFocusPolicy(Qt::NoFocus);
+            bar->addWidget(button);
+        }
+        if (!hiddenBar)
+            return;
+        bar->addSeparator();
+        auto small = [this, bar](const char* name, const char* hint, QStyle::StandardPixmap icon) {
+            auto* button = new QToolButton(bar);
+            button->setObjectName(QString::fromLatin1(name));
+            button->setToolTip(QString::fromUtf8(hint));
+            button->setIcon(style()->standardIcon(icon));
+            button->setFocusPolicy(Qt::NoFocus);
+            bar->addWidget(button);
+            return button;
+        };
+        connect(small("SpeedButton2", "最小化", QStyle::SP_TitleBarMinButton), &QToolButton::clicked, this,
+                &TFrmMain::SpeedButton2Click);
+        connect(small("SpeedButton3", "恢复正式窗口", QStyle::SP_TitleBarNormalButton), &QToolButton::clicked, this,
+                &TFrmMain::SpeedButton3Click);
+        connect(small("SpeedButton1", "关闭", QStyle::SP_TitleBarCloseButton), &QToolButton::clicked, this,
+                &TFrmMain::N34Click);
+    };
+
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    // Readable over any wallpaper.
+    const QString barStyle = QStringLiteral("QToolBar { background: rgba(250, 246, 240, 225); border: none; }"
+                                            "QToolButton { color: #202020; padding: 1px 8px; }");
+    ToolBar1->setStyleSheet(barStyle);
+    addButtons(ToolBar1, false);
+
+    ControlBar1 = new QWidget(this);
+    ControlBar1->setObjectName(QStringLiteral("ControlBar1"));
+    ControlBar1->setGeometry(-2, -2, 238, 22);
+    ToolBar2 = new QToolBar(ControlBar1);
+    ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
+    ToolBar2->setStyleSheet(barStyle);
+    ToolBar2->setIconSize(QSize(12, 12));
+    addButtons(ToolBar2, true);
+    ToolBar2->adjustSize();
+    ControlBar1->resize(std::max(238, ToolBar2->width()), ToolBar2->height());
+    ControlBar1->hide();
+}
+
+void TFrmMain::updateSwitchCaptions(const QString& caption)
+{
+    for (QAction* action : switchItems)
+        if (action)
+            action->setText(caption);
+}
+
+void TFrmMain::WindowsState(int mode)
+{
+    if (mode == 1) {
+        m_fullScreen = false;
+        updateSwitchCaptions(QStringLiteral("满屏显示"));
+        ToolBar1->show();
+        ToolBar1->raise();
+        if (m_settings.readBool("Option", "ImgStretch", false))
+            ImgBG->setStretch(true);
+        SetTaskbar(true);
+        ControlBar1->hide();
+        m_settings.writeInteger("Option", "WindowMode", 1);
+        if (isVisible())
+            showMaximized();
+        activateWindow();
+    } else if (mode == 2) {
+        m_fullScreen = true;
+        SetTaskbar(false);
+        if (isVisible())
+            showFullScreen();
+        activateWindow();
+        ControlBar1->hide();
+        ToolBar1->hide();
+        if (m_settings.readBool("Option", "ImgStretch", false))
+            ImgBG->setStretch(true);
+        updateSwitchCaptions(QStringLiteral("正常窗口显示"));
+        m_settings.writeInteger("Option", "WindowMode", 2);
+    }
+}
+
+// A full-screen window covers the desktop's panels here; there is no task bar to hide.
+void TFrmMain::SetTaskbar(bool) {}
+
+void TFrmMain::N41Click()
+{
+    if (m_fullScreen) {
+        WindowsState(1);
+        return;
+    }
+    WindowsState(2);
+    showFadingMessage(QStringLiteral("按下F11键恢复正常窗口\r\r鼠标移动至屏幕左上角,可使用隐藏菜单"), 1);
+}
+
+void TFrmMain::N35Click()
+{
+    postKeyPress(this, m_engine->options().keys.pauseKey);
+}
+
+void TFrmMain::N13Click()
+{
+    m_engine->redraw();
+}
+
+void TFrmMain::N59Click()
+{
+    postKeyPress(this, m_engine->options().keys.awardScreenKeyS);
+}
+
+void TFrmMain::N34Click()
+{
+    close();
+}
+
+void TFrmMain::runDialogCommand(const std::function<void()>& dialog)
+{
+    m_engine->pauseSw(true);
+    dialog();
+    m_engine->pauseSw(false);
+}
+
+void TFrmMain::N44Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("设置向导")); }); }
+void TFrmMain::N9Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("查看名单")); }); }
+void TFrmMain::N36Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("奖级细节")); }); }
+void TFrmMain::N22Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("查看中奖结果")); }); }
+
+void TFrmMain::N28Click()
+{
+    if (m_engine->state().drawList.empty()) {
+        messageBox(this, QStringLiteral("您的抽奖名单为空白,请录入名单后进入本功能"), QStringLiteral("提示"),
+                   MessageButtons::Ok, MessageIcon::Information);
+        return;
+    }
+    runDialogCommand([this] { notAvailableYet(QStringLiteral("高级设定")); });
+}
+
+void TFrmMain::About1Click()
+{
+    runDialogCommand([this] {
+        QMessageBox::about(this, QStringLiteral("关于本程序"),
+                           QStringLiteral("Lotavo软件 版本 5.4\n\n年会、庆典与促销活动的现场抽奖程序。"));
+    });
+}
+
+void TFrmMain::Readme1Click()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(fromPath(m_folder.file("help.chm"))));
+}
+
+void TFrmMain::SpeedButton2Click()
+{
+    showMinimized();
+    SetTaskbar(true);
+}
+
+void TFrmMain::SpeedButton3Click()
+{
+    if (m_fullScreen)
+        WindowsState(1);
+}
+
+void TFrmMain::ImgBGClick()
+{
+    if (m_settings.readBool("Option", "MouseOnClick", true))
+        postKeyPress(this, m_engine->options().keys.space1);
+}
+
+void TFrmMain::ImgBGMouseMove(const QPoint& position)
+{
+    if (!m_fullScreen)
+        return;
+    bool inCorner = position.x() < 245 && position.y() < 22;
+    ControlBar1->setVisible(inCorner);
+    if (inCorner)
+        ControlBar1->raise();
+}
+
+void TFrmMain::mouseMoveEvent(QMouseEvent* event)
+{
+    ImgBGMouseMove(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && event->type() == QEvent::MouseMove && watched == ImgBG)
+        ImgBGMouseMove(widget->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
+    bool clickable = watched == ImgBG || watched == imgAward || qobject_cast<QLabel*>(watched);
+    if (clickable && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !m_engine->state().design)
+        ImgBGClick();
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace lotavo::ui

@@ -1,0 +1,96 @@
+#include "present/Pictures.h"
+
+#include <QPainter>
+#include <QTimer>
+
+namespace lotavo::ui {
+
+PictureView::PictureView(QWidget* parent) : QWidget(parent)
+{
+    m_animation = new QTimer(this);
+    m_animation->setSingleShot(true);
+    connect(m_animation, &QTimer::timeout, this, &PictureView::nextFrame);
+}
+
+bool PictureView::load(const QString& path, QString* error)
+{
+    DecodedPicture picture = decodePicture(path);
+    if (!picture.ok()) {
+        clear();
+        if (error)
+            *error = picture.error;
+        return false;
+    }
+    setPicture(std::move(picture));
+    m_fileName = path;
+    return true;
+}
+
+void PictureView::setPicture(DecodedPicture picture)
+{
+    m_animation->stop();
+    m_picture = std::move(picture);
+    m_frame = 0;
+    m_fileName.clear();
+    if (m_picture.frames.size() > 1 && m_picture.delaysMs.size() >= m_picture.frames.size())
+        m_animation->start(m_picture.delaysMs.front());
+    update();
+}
+
+void PictureView::clear()
+{
+    setPicture({});
+}
+
+QSize PictureView::pictureSize() const
+{
+    return m_picture.frames.empty() ? QSize() : m_picture.frames.front().size();
+}
+
+void PictureView::setStretch(bool stretch)
+{
+    m_stretch = stretch;
+    update();
+}
+
+void PictureView::setCentered(bool centered)
+{
+    m_centered = centered;
+    update();
+}
+
+void PictureView::setBackgroundColour(const QColor& colour)
+{
+    m_background = colour;
+    update();
+}
+
+void PictureView::nextFrame()
+{
+    if (m_picture.frames.size() < 2)
+        return;
+    m_frame = (m_frame + 1) % m_picture.frames.size();
+    m_animation->start(m_picture.delaysMs[m_frame]);
+    update();
+}
+
+void PictureView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_background.isValid())
+        painter.fillRect(rect(), m_background);
+    if (m_picture.frames.empty())
+        return;
+    const QImage& frame = m_picture.frames[m_frame];
+    if (m_stretch) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), frame);
+        return;
+    }
+    QPoint at;
+    if (m_centered)
+        at = QPoint((width() - frame.width()) / 2, (height() - frame.height()) / 2);
+    painter.drawImage(at, frame);
+}
+
+}  // namespace lotavo::ui

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QTimer;
+
+namespace lotavo::ui {
+
+// A decoded picture file: JPEG through libjpeg-turbo, GIF (every frame) through giflib,
+// BMP and PNG through Qt. A file that cannot be decoded gives no frames and an error text.
+struct DecodedPicture {
+    std::vector<QImage> frames;
+    std::vector<int> delaysMs;  // per frame, for animated GIFs
+    QString error;
+    bool ok() const { return !frames.empty(); }
+};
+
+DecodedPicture decodePicture(const QString& path);
+
+// Decodes a JPEG file to a BMP file (24-bit); false with `error` set when it cannot.
+bool convertJpegToBmp(const QString& jpegPath, const QString& bmpPath, QString* error = nullptr);
+
+// Shows a picture: centred at its own size or stretched to the widget, transparent (no
+// background painted) or not; animated GIFs play.
+class PictureView : public QWidget {
+public:
+    explicit PictureView(QWidget* parent = nullptr);
+
+    // Loads a file; false (and the view cleared) when it cannot be decoded.
+    bool load(const QString& path, QString* error = nullptr);
+    void setPicture(DecodedPicture picture);
+    void clear();
+    bool isEmpty() const { return m_picture.frames.empty(); }
+    QSize pictureSize() const;
+
+    void setStretch(bool stretch);
+    bool stretch() const { return m_stretch; }
+    void setCentered(bool centered);
+    void setBackgroundColour(const QColor& colour);  // invalid colour: transparent
+    const QString& fileName() const { return m_fileName; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void nextFrame();
+
+    DecodedPicture m_picture;
+    size_t m_frame = 0;
+    QTimer* m_animation = nullptr;
+    bool m_stretch = false;
+    bool m_centered = true;
+    QColor m_background;
+    QString m_fileName;
+};
+
+}  // namespace lotavo::ui
