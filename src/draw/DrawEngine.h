@@ -40,6 +40,11 @@ public:
 
     CloseDecision closeRequest();
     void redraw();
+    // After the setup wizard: the levels and the list are loaded again from the settings and
+    // the draw starts over with the normal key handling and the numbering at 0.
+    void startNewSession();
+    // Opening the wizard or the per-level extras puts the draw back on the first level drawn.
+    void returnToFirstLevel();
     void fillAwardScreen(bool all);
 
     const SessionState& state() const { return m_state; }

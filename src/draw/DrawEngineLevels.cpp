@@ -84,6 +84,20 @@ void DrawEngine::startSession()
         resume();
 }
 
+void DrawEngine::startNewSession()
+{
+    m_state.currentIndex = m_random.below(static_cast<uint32_t>(m_state.drawList.size()));
+    m_state.drawOver = false;
+    m_state.serialCounter = 0;
+    m_host.resultsChanged(m_state.results);
+    startSession();
+}
+
+void DrawEngine::returnToFirstLevel()
+{
+    m_state.currentLevel = std::max(1, m_settings.readInteger("Number", "AllJJ", 1));
+}
+
 void DrawEngine::loadLevel(int level)
 {
     // Counts below their sane minimum would make presses that draw nothing, forever.

@@ -68,18 +68,26 @@ void SmoothLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setOpacity(m_effect.alpha / 255.0);
+    QRect box = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    if (m_effect.shadow) {
+        QColor shadow = m_effect.shadowColour;
+        shadow.setAlpha(m_effect.shadowAlpha);
+        painter.setPen(shadow);
+        painter.drawText(box.translated(m_effect.shadowOffsetX, m_effect.shadowOffsetY), Qt::AlignLeft | Qt::AlignTop, m_text);
+    }
+    if (!m_effect.gradual && !m_effect.outline) {
+        painter.setPen(m_colour);
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, m_text);
+        return;
+    }
+    // Gradient fills and outlines need the text's outline as a path.
     QFontMetrics metrics(font());
     QPainterPath path;
     int y = kMargin + metrics.ascent();
     for (const QString& line : m_text.split(QLatin1Char('\n'))) {
         path.addText(kMargin, y, font(), line);
         y += metrics.lineSpacing();
-    }
-    painter.setOpacity(m_effect.alpha / 255.0);
-    if (m_effect.shadow) {
-        QColor shadow = m_effect.shadowColour;
-        shadow.setAlpha(m_effect.shadowAlpha);
-        painter.fillPath(path.translated(m_effect.shadowOffsetX, m_effect.shadowOffsetY), shadow);
     }
     QBrush fill(m_colour);
     if (m_effect.gradual) {
@@ -88,11 +96,10 @@ void SmoothLabel::paintEvent(QPaintEvent*)
         gradient.setColorAt(1, m_effect.gradualEnd);
         fill = QBrush(gradient);
     }
-    if (m_effect.outline) {
+    if (m_effect.outline)
         painter.strokePath(path, QPen(fill, 1.5));
-        return;
-    }
-    painter.fillPath(path, fill);
+    else
+        painter.fillPath(path, fill);
 }
 
 void SmoothLabel::mouseReleaseEvent(QMouseEvent* event)

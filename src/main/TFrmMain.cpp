@@ -102,7 +102,9 @@ void TFrmMain::setLabelText(Label label, std::string_view text)
         smooth->setText(fromGbk(text));
     else if (auto* plain = qobject_cast<QLabel*>(widget))
         plain->setText(fromGbk(text));
-    widget->repaint();
+    // Painted with the next pass of the event loop: the ten labels of a roll tick share one
+    // paint instead of ten.
+    widget->update();
 }
 
 void TFrmMain::setLabelVisible(Label label, bool visible)
@@ -165,6 +167,8 @@ void TFrmMain::showFullScreenPicture(const std::string& path)
 
 void TFrmMain::setBackground(const std::string& path)
 {
+    if (!ImgBG->isEmpty() && ImgBG->fileName() == fromPath(path))
+        return;  // a level that keeps the picture does not decode it again
     QString error;
     if (!ImgBG->load(fromPath(path), &error) && fileExists(path))
         messageBox(nullptr, error, QStringLiteral("错误"), MessageButtons::Ok, MessageIcon::Error);

@@ -3,6 +3,7 @@
 #include "draw/DrawEngine.h"
 #include "draw/DrawHost.h"
 #include "draw/ProgramFolder.h"
+#include "setup/DrawScreenLink.h"
 
 #include <QWidget>
 
@@ -31,7 +32,7 @@ class TFrmAniPop;
 
 // The draw screen: the one main window. It owns the settings object and the draw engine,
 // shows what the engine tells it, and hands every key to the engine first.
-class TFrmMain : public QWidget, public DrawHost {
+class TFrmMain : public QWidget, public DrawHost, public DrawScreenLink {
     Q_OBJECT
 public:
     TFrmMain(IniStore& settings, ProgramFolder folder, Clock& clock, QWidget* parent = nullptr);
@@ -40,7 +41,11 @@ public:
     // The creation work that shows messages: settings load, session start, saved draw.
     void FormCreate();
 
-    DrawEngine& engine() { return *m_engine; }
+    // DrawScreenLink
+    DrawEngine& engine() override { return *m_engine; }
+    void settingChanged(const std::string& section, const std::string& key) override;
+    void refreshRollingLabels() override;
+
     TFrmAniPop& popup() { return *m_pop; }
     bool fullScreen() const { return m_fullScreen; }
     bool terminateRequested() const { return m_terminate; }

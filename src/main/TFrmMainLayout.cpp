@@ -277,6 +277,33 @@ void TFrmMain::sizeRollingLabels(std::string_view longestEntry)
         label->resize(size);
 }
 
+void TFrmMain::settingChanged(const std::string& section, const std::string& key)
+{
+    auto is = [](const std::string& a, const char* b) { return gbk::equalNoCase(a, b); };
+    if (is(section, "frmMainLabel") || is(key, "lblGdAreaTransParent") || is(key, "GdAreaAlignment")) {
+        ReadScreenConfig();
+        // The level texts belong to the draw, not to the layout.
+        lblLevel->setText(fromGbk(m_engine->state().levelCaption));
+        lblAward->setText(fromGbk(m_engine->state().awardCaption));
+    } else if (is(key, "Time1Interval")) {
+        setRollTimerInterval(m_engine->options().time1Interval);
+    } else if (is(key, "MainImgBG")) {
+        setBackground(m_folder.resolve(m_settings.readString("Option", "MainImgBG", "")));
+    } else if (is(key, "ImgStretch")) {
+        ImgBG->setStretch(m_settings.readBool("Option", "ImgStretch", false));
+    } else if (is(key, "AwardPicS") || is(key, "AwardPicTrans") || is(key, "AwardPicinPop")) {
+        applyPrizePictureKeys();
+    }
+}
+
+void TFrmMain::refreshRollingLabels()
+{
+    // A level drawing from its own list keeps the size its list gave the labels.
+    const SessionState& st = m_engine->state();
+    if (!st.drawList.empty() && !st.multiList)
+        sizeRollingLabels(display::longestEntry(st.drawList));
+}
+
 void TFrmMain::SaveScreenToIni()
 {
     SmoothLabel* smooth[] = {lblMainCaption, lblMainCaption2, lblTipCaption, lblLevel, lblAward, lblHint, lblStat, lblPause};

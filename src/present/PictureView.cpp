@@ -1,5 +1,6 @@
 #include "present/Pictures.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -28,6 +29,7 @@ bool PictureView::load(const QString& path, QString* error)
 
 void PictureView::setPicture(DecodedPicture picture)
 {
+    m_cacheValid = false;
     m_animation->stop();
     m_picture = std::move(picture);
     m_frame = 0;
@@ -49,6 +51,7 @@ QSize PictureView::pictureSize() const
 
 void PictureView::setStretch(bool stretch)
 {
+    m_cacheValid = false;
     m_stretch = stretch;
     update();
 }
@@ -67,6 +70,7 @@ void PictureView::setBackgroundColour(const QColor& colour)
 
 void PictureView::nextFrame()
 {
+    m_cacheValid = false;
     if (m_picture.frames.size() < 2)
         return;
     m_frame = (m_frame + 1) % m_picture.frames.size();
@@ -74,23 +78,37 @@ void PictureView::nextFrame()
     update();
 }
 
-void PictureView::paintEvent(QPaintEvent*)
+void PictureView::resizeEvent(QResizeEvent* event)
+{
+    m_cacheValid = false;
+    QWidget::resizeEvent(event);
+}
+
+const QPixmap& PictureView::shownPixmap()
+{
+    if (!m_cacheValid) {
+        const QImage& frame = m_picture.frames[m_frame];
+        m_cached = QPixmap::fromImage(m_stretch ? frame.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                                : frame);
+        m_cacheValid = true;
+    }
+    return m_cached;
+}
+
+void PictureView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    QRect area = event->rect();
     if (m_background.isValid())
-        painter.fillRect(rect(), m_background);
+        painter.fillRect(area, m_background);
     if (m_picture.frames.empty())
         return;
-    const QImage& frame = m_picture.frames[m_frame];
-    if (m_stretch) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), frame);
-        return;
-    }
+    const QPixmap& pixmap = shownPixmap();
     QPoint at;
-    if (m_centered)
-        at = QPoint((width() - frame.width()) / 2, (height() - frame.height()) / 2);
-    painter.drawImage(at, frame);
+    if (!m_stretch && m_centered)
+        at = QPoint((width() - pixmap.width()) / 2, (height() - pixmap.height()) / 2);
+    QRect target = area.intersected(QRect(at, pixmap.size()));
+    painter.drawPixmap(target, pixmap, target.translated(-at));
 }
 
 }  // namespace lotavo::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -45,9 +46,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void nextFrame();
+    const QPixmap& shownPixmap();
 
     DecodedPicture m_picture;
     size_t m_frame = 0;
@@ -56,6 +59,10 @@ private:
     bool m_centered = true;
     QColor m_background;
     QString m_fileName;
+    // The frame as painted, scaled once: the rolling labels above a full-screen background
+    // repaint it fifty times a second, piece by piece.
+    QPixmap m_cached;
+    bool m_cacheValid = false;
 };
 
 }  // namespace lotavo::ui

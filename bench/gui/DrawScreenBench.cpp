@@ -1,0 +1,121 @@
+// Figures of the draw screen on a real display (run it under Xvfb, see bench/gui-bench.sh):
+// roll ticks per second with ten labels of the multi-line draw, the largest gap between two
+// ticks, the CPU time per tick, and the time from the start/stop key to the painted pop-up.
+#include "BenchSupport.h"
+
+#include "draw/Clock.h"
+#include "main/TFrmMain.h"
+#include "main/FontNames.h"
+#include "main/settings/IniStore.h"
+#include "present/TFrmAniPop.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <filesystem>
+#include <sys/resource.h>
+
+using namespace lotavo;
+
+namespace {
+
+double cpuMilliseconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
+}
+
+// Records when a widget is painted.
+class PaintClock : public QObject {
+public:
+    QElapsedTimer clock;
+    std::vector<double> paints;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            paints.push_back(clock.nsecsElapsed() / 1e6);
+        return false;
+    }
+};
+
+std::string programFolder(const char* data)
+{
+    std::string folder = bench::scratchFolder() + "/program";
+    std::filesystem::copy(data, folder, std::filesystem::copy_options::recursive);
+    return folder;
+}
+
+void runRoll(ui::TFrmMain& screen, int seconds)
+{
+    auto* label = screen.findChild<QLabel*>(QStringLiteral("LblGdArea10"));
+    PaintClock ticks;
+    ticks.clock.start();
+    label->installEventFilter(&ticks);
+    double cpuBefore = cpuMilliseconds();
+    QTest::qWait(seconds * 1000);
+    double cpu = cpuMilliseconds() - cpuBefore;
+    label->removeEventFilter(&ticks);
+    double maxGap = 0;
+    for (size_t i = 1; i < ticks.paints.size(); ++i)
+        maxGap = std::max(maxGap, ticks.paints[i] - ticks.paints[i - 1]);
+    double perSecond = ticks.paints.size() / double(seconds);
+    QSize size = screen.size();
+    std::printf("screen %dx%d, ten rolling labels, Time1Interval 20 ms:\n", size.width(), size.height());
+    std::printf("  %-56s %10.1f     (target >= 49)\n", "roll ticks per second", perSecond);
+    bench::report("  largest gap between two ticks", maxGap, "ms", 60);
+    std::printf("  %-56s %10.2f ms\n", "CPU per tick", ticks.paints.empty() ? 0 : cpu / ticks.paints.size());
+}
+
+void runPopupLatency(ui::TFrmMain& screen)
+{
+    PaintClock painted;
+    screen.popup().installEventFilter(&painted);
+    std::vector<double> latencies;
+    for (int press = 0; press < 5; ++press) {
+        painted.paints.clear();
+        QTimer::singleShot(400, [&] {
+            QTest::keyRelease(&screen.popup(), Qt::Key_Space);
+            QTest::keyClick(&screen.popup(), Qt::Key_Space);
+        });
+        QTest::qWait(100);
+        painted.clock.start();
+        QTest::keyClick(&screen, Qt::Key_Space);
+        if (!painted.paints.empty())
+            latencies.push_back(painted.paints.front());
+        QTest::keyClick(&screen, Qt::Key_Space);  // the multi-line draw waits after a press
+    }
+    double worst = latencies.empty() ? -1 : *std::max_element(latencies.begin(), latencies.end());
+    bench::report("  key press to painted pop-up (animation off), worst of 5", worst, "ms", 50);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ui::installFontSubstitutions();
+    const char* data = argc > 1 ? argv[1] : "data";
+    std::string folder = programFolder(data);
+    IniStore settings(folder + "/lotavo.bin");
+    settings.writeInteger("Option", "ModeSelect", 2);
+    settings.writeInteger("Option", "Time1Interval", 20);
+    settings.writeInteger("JxNumber", "RzSpinEdit3", 100);
+    settings.writeInteger("JxNumberAAT", "r3", 10);
+    settings.writeBool("Option", "Mode4Pop", true);
+    settings.writeBool("Option", "frmAniPopAniMateOnShow", false);
+    settings.writeBool("Option", "frmAniPopAniMateOnHide", false);
+    settings.writeInteger("Option", "WindowMode", 2);
+    FixedClock clock(LocalTime {2026, 12, 9, 14, 5, 0, 0});
+    ui::TFrmMain screen(settings, ProgramFolder(folder), clock);
+    screen.FormCreate();
+    screen.showFullScreen();
+    QTest::qWait(500);
+    runRoll(screen, 5);
+    runPopupLatency(screen);
+    return 0;
+}
