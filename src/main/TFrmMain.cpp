@@ -167,8 +167,10 @@ void TFrmMain::showFullScreenPicture(const std::string& path)
 
 void TFrmMain::setBackground(const std::string& path)
 {
-    if (!ImgBG->isEmpty() && ImgBG->fileName() == fromPath(path))
-        return;  // a level that keeps the picture does not decode it again
+    // A level that keeps the picture does not decode it again, nor report a bad one twice.
+    if (path == m_backgroundPath)
+        return;
+    m_backgroundPath = path;
     QString error;
     if (!ImgBG->load(fromPath(path), &error) && fileExists(path))
         messageBox(nullptr, error, QStringLiteral("错误"), MessageButtons::Ok, MessageIcon::Error);

@@ -173,7 +173,7 @@ private:
     bool m_closing = false;
     bool m_handlingKey = false;
     int m_releasedDuringKey = 0;
-    QString m_levelStartCaption;
+    std::string m_backgroundPath;
 };
 
 }  // namespace lotavo::ui
