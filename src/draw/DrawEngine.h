@@ -45,6 +45,9 @@ public:
     void startNewSession();
     // Opening the wizard or the per-level extras puts the draw back on the first level drawn.
     void returnToFirstLevel();
+    // The control panel's start options take effect on the running draw.
+    void setStoppedFlag(bool stopped) { m_state.stopped = stopped; }
+    void setKeyboardLock(bool locked);
     void fillAwardScreen(bool all);
 
     const SessionState& state() const { return m_state; }

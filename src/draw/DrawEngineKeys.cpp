@@ -115,6 +115,14 @@ void DrawEngine::keyDownAfterDraw(int key)
         message("所有奖项已全部抽取完毕", "提示", MessageButtons::Ok, MessageIcon::Information);
 }
 
+void DrawEngine::setKeyboardLock(bool locked)
+{
+    m_options.allKeyOpen = locked;
+    m_state.keysUnlocked = !locked;
+    if (locked)
+        m_state.stopped = true;
+}
+
 void DrawEngine::enterDesign(bool showInsideTexts)
 {
     m_state.design = true;

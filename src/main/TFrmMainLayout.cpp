@@ -291,8 +291,33 @@ void TFrmMain::settingChanged(const std::string& section, const std::string& key
         setBackground(m_folder.resolve(m_settings.readString("Option", "MainImgBG", "")));
     } else if (is(key, "ImgStretch")) {
         ImgBG->setStretch(m_settings.readBool("Option", "ImgStretch", false));
-    } else if (is(key, "AwardPicS") || is(key, "AwardPicTrans") || is(key, "AwardPicinPop")) {
+    } else if (is(key, "AwardPicS") || is(key, "AwardPicTrans")) {
         applyPrizePictureKeys();
+    } else if (is(key, "AwardPicinPop")) {
+        imgAward->clear();
+        m_pop->setPrizePicture(QString());
+        applyPrizePictureKeys();
+    } else if (is(section, "JXPic")) {
+        int level = m_engine->state().currentLevel;
+        std::string picture = m_folder.resolve(m_settings.readString("JXPic", "SpeedButton" + std::to_string(level), ""));
+        setPrizePicture(fileExists(picture) ? picture : std::string(), m_engine->options().awardPicinPop);
+    } else if (is(key, "StartRun")) {
+        m_engine->setStoppedFlag(m_settings.readBool("Option", "StartRun", false));
+    } else if (is(key, "AllKeyOpen")) {
+        m_engine->setKeyboardLock(m_settings.readBool("Option", "AllKeyOpen", false));
+    } else if (is(key, "AniPopCaption")) {
+        bool levelTitle = m_settings.readBool("Option", "AniPopCaption", false);
+        m_pop->setCaptionText(levelTitle ? fromGbk(m_engine->state().levelCaption)
+                                         : fromGbk(m_settings.readString("frmMainLabel", "frmAniPoplblCaption", gbk::literal("中奖人"))));
+    } else if (is(key, "Time3Interval")) {
+        Timer3->setInterval(std::max(1, m_settings.readInteger("Option", "Time3Interval", 3000)));
+    } else if (is(key, "AutoDown")) {
+        if (m_settings.readBool("Option", "AutoDown", false)) {
+            postStartStopPress();
+            setAutoPressTimer(true, m_settings.readInteger("Option", "Time3Interval", 3000));
+        } else {
+            setAutoPressTimer(false, 0);
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/Pictures.h"
+#include "setup/TfrmControlPan.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -271,7 +272,12 @@ void TFrmMain::N28Click()
                    MessageButtons::Ok, MessageIcon::Information);
         return;
     }
-    runDialogCommand([this] { notAvailableYet(QStringLiteral("高级设定")); });
+    runDialogCommand([this] {
+        TfrmControlPan panel(m_settings, m_folder, *this, this);
+        panel.exec();
+        refreshRollingLabels();
+        takeKeyboardBack();
+    });
 }
 
 void TFrmMain::About1Click()
