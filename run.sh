@@ -21,14 +21,14 @@ start_display 1920x1080
 trap stop_display EXIT
 shots=$PWD/out/screenshots
 mkdir -p "$shots"
-# Automatic presses every 4 s; the pop-up closes itself after 2.5 s.
+# An automatic press 3 s after each pop-up has gone; the pop-up closes itself 2 s after it shows.
 settings="$program/lotavo.bin"
 cp "$settings" "$program/lotavo.bin.before-demo"
 python3 - "$settings" <<'PY'
 import sys
 path = sys.argv[1]
 text = open(path, 'rb').read().decode('gbk').replace('\r\n', '\n')
-extra = {'AutoDown': '1', 'Time3Interval': '4000', 'AniPopDelayCloseVal': '2500', 'WindowMode': '2'}
+extra = {'AutoDown': '1', 'Time3Interval': '3000', 'AniPopDelayCloseVal': '2000', 'WindowMode': '2'}
 lines = text.split('\n'); out = []; in_option = False; seen = set()
 for line in lines:
     if line.startswith('['):
@@ -46,11 +46,21 @@ PY
 pid=$!
 wait_window "询问" 60 >/dev/null && xdotool key Return       # 自动抽奖 … 要启用吗? → OK
 wait_window "Lotavo软件版" 30 >/dev/null
-sleep 1.5; screenshot "$shots/draw-screen.png"
-sleep 2.8; screenshot "$shots/winner-popup.png"
-# Three levels: 1 press, then 1 per winner: 1 + 3 + 1 presses of 4 s each.
-sleep 20
-screenshot "$shots/after-the-draw.png"
+popup_up() { xdotool search --onlyvisible --name '^中奖人$' >/dev/null 2>&1; }
+# waits until the pop-up has been up (or gone) for that many tenths of a second in a row
+steady() {
+  local want=$1 tenths=$2 n=0 now
+  for _ in $(seq 600); do
+    if popup_up; then now=up; else now=gone; fi
+    if [ "$now" = "$want" ]; then n=$((n + 1)); else n=0; fi
+    [ "$n" -ge "$tenths" ] && return 0
+    sleep 0.1
+  done
+}
+steady up 5; steady gone 15; screenshot "$shots/draw-screen.png"
+steady up 14; screenshot "$shots/winner-popup.png"
+# Five presses in all (5 winners at once, then 3 one by one, then the first prize).
+sleep 20; screenshot "$shots/after-the-draw.png"
 kill -TERM "$pid"
 wait_window "警告" 10 >/dev/null && xdotool key n            # keep the list as it was
 wait "$pid" || true

@@ -73,6 +73,8 @@ TFrmAniPop::TFrmAniPop(IniStore& settings, ProgramFolder folder, SoundPlayer& so
       m_sounds(sounds), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("FrmAniPop"));
+    // Borderless, so nobody reads it, but the desktop and its tools name the window by it.
+    setWindowTitle(QStringLiteral("中奖人"));
     setFocusPolicy(Qt::StrongFocus);
     createComponents();
     createMenus();

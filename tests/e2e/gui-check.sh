@@ -24,7 +24,7 @@ screenshot "$artefacts/draw-screen-$size.png"
 press() { xdotool key space; sleep "${1:-1.6}"; }
 # Level 3: five winners in one press; the pop-up closes with the next Space.
 press 2
-wait_window "中奖" 5 >/dev/null || true
+wait_window "^中奖人$" 5 >/dev/null || fail "no winner pop-up"
 screenshot "$artefacts/winner-popup-$size.png"
 press
 # Level 2: three presses of one winner, each pop-up closed by Space.
