@@ -47,6 +47,8 @@ public:
     void returnToFirstLevel();
     // The control panel's start options take effect on the running draw.
     void setStoppedFlag(bool stopped) { m_state.stopped = stopped; }
+    // The list file was edited and saved: the draw goes on with what it holds now.
+    void reloadDrawList();
     void setKeyboardLock(bool locked);
     void fillAwardScreen(bool all);
 

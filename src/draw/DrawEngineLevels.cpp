@@ -93,6 +93,17 @@ void DrawEngine::startNewSession()
     startSession();
 }
 
+void DrawEngine::reloadDrawList()
+{
+    std::string error;
+    if (!m_state.drawList.loadFile(m_state.currentListFile, &error)) {
+        reportError("抽奖名单无法读取: " + error);
+        return;
+    }
+    m_state.currentIndex = m_random.below(static_cast<uint32_t>(m_state.drawList.size()));
+    sizeRollingLabels();
+}
+
 void DrawEngine::returnToFirstLevel()
 {
     m_state.currentLevel = std::max(1, m_settings.readInteger("Number", "AllJJ", 1));

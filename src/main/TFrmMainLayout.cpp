@@ -6,6 +6,7 @@
 #include "main/FontNames.h"
 #include "main/QtText.h"
 #include "main/SmoothLabel.h"
+#include "main/TextEffectKeys.h"
 #include "main/settings/IniStore.h"
 #include "main/settings/ScreenLayout.h"
 #include "present/Pictures.h"
@@ -181,19 +182,7 @@ void TFrmMain::applySmoothLabel(SmoothLabel* label, const std::string& name)
     label->setColour(toQColor(s.readInteger(kLayout, name + "Color", 10)));
     label->setText(fromGbk(s.readString(kLayout, name + "Caption", "Caption")));
 
-    TextEffect effect;
-    const std::string& e = name;
-    effect.alpha = std::clamp(s.readInteger(e, "Alpha", 255), 0, 255);
-    effect.shadow = s.readBool(e, "Shadow", false);
-    effect.shadowColour = toQColor(s.readInteger(e, "ShadowColor", 0));
-    effect.shadowAlpha = std::clamp(s.readInteger(e, "ShadowAlpha", 160), 0, 255);
-    effect.shadowOffsetX = static_cast<int8_t>(s.readInteger(e, "ShadowOffsetX", 2));
-    effect.shadowOffsetY = static_cast<int8_t>(s.readInteger(e, "ShadowOffsetY", 2));
-    effect.gradual = s.readBool(e, "Gradual", false);
-    effect.gradualStart = toQColor(s.readInteger(e, "GradualStartColor", 0));
-    effect.gradualEnd = toQColor(s.readInteger(e, "GradualEndColor", 0));
-    effect.outline = s.readBool(e, "Outline", false);
-    label->setEffect(effect);
+    label->setEffect(readTextEffect(s, name));
 
     placeInScreen(label, s.readInteger(kLayout, name + "Left", 1), s.readInteger(kLayout, name + "Top", 1),
                   screenSize(this).height() - 100);
@@ -280,7 +269,9 @@ void TFrmMain::sizeRollingLabels(std::string_view longestEntry)
 void TFrmMain::settingChanged(const std::string& section, const std::string& key)
 {
     auto is = [](const std::string& a, const char* b) { return gbk::equalNoCase(a, b); };
-    if (is(section, "frmMainLabel") || is(key, "lblGdAreaTransParent") || is(key, "GdAreaAlignment")) {
+    bool effectSection = std::any_of(layout::smoothLabels().begin(), layout::smoothLabels().end(),
+                                     [&](const std::string& label) { return is(section, label.c_str()); });
+    if (is(section, "frmMainLabel") || effectSection || is(key, "lblGdAreaTransParent") || is(key, "GdAreaAlignment")) {
         ReadScreenConfig();
         // The level texts belong to the draw, not to the layout.
         lblLevel->setText(fromGbk(m_engine->state().levelCaption));
@@ -311,6 +302,15 @@ void TFrmMain::settingChanged(const std::string& section, const std::string& key
                                          : fromGbk(m_settings.readString("frmMainLabel", "frmAniPoplblCaption", gbk::literal("中奖人"))));
     } else if (is(key, "Time3Interval")) {
         Timer3->setInterval(std::max(1, m_settings.readInteger("Option", "Time3Interval", 3000)));
+    } else if (is(key, "frmMainBottom")) {
+        bool marquee = m_settings.readBool("Option", "frmMainBottom", false);
+        pnlBtm->setVisible(marquee);
+        marquee ? Timer2->start() : Timer2->stop();
+    } else if (is(key, "ModeSelect")) {
+        // Only the multi-line draw rolls more than one label; the new session fills them.
+        if (m_engine->options().mode != 2)
+            for (int i = 1; i < kRollingLabels; ++i)
+                LblGdArea[static_cast<size_t>(i)]->hide();
     } else if (is(key, "AutoDown")) {
         if (m_settings.readBool("Option", "AutoDown", false)) {
             postStartStopPress();

@@ -7,9 +7,12 @@
 #include "present/CommonDialogs.h"
 #include "present/Pictures.h"
 #include "setup/TfrmControlPan.h"
+#include "setup/TfrmJXName.h"
+#include "setup/TfrmWizard.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -18,6 +21,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
+
+#include <cstdio>
 
 namespace lotavo::ui {
 
@@ -260,8 +265,57 @@ void TFrmMain::runDialogCommand(const std::function<void()>& dialog)
     m_engine->pauseSw(false);
 }
 
-void TFrmMain::N44Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("设置向导")); }); }
-void TFrmMain::N9Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("查看名单")); }); }
+void TFrmMain::N44Click()
+{
+    m_engine->pauseSw(true);
+    const SessionState& st = m_engine->state();
+    bool drawUnderWay = m_settings.readInteger("Number", "AllJJ", 1) != st.currentLevel || !st.results.empty();
+    if (drawUnderWay &&
+        messageBox(this,
+                   QStringLiteral("抽奖中途打开“设置向导”功能将会重新抽奖，确认要打开吗？\r\r"
+                                  "建议打开“工具”菜单下“重新抽奖”进行始初化操作 "),
+                   QStringLiteral("警告"), MessageButtons::YesNo, MessageIcon::Exclamation) != MessageAnswer::Yes) {
+        m_engine->pauseSw(false);
+        return;
+    }
+    m_engine->returnToFirstLevel();
+    {
+        TfrmWizard wizard(m_settings, m_folder, *this, this);
+        wizard.exec();
+    }
+    // Whatever the wizard changed, the draw starts over from it.
+    for (int i = 1; i < kRollingLabels; ++i)
+        LblGdArea[static_cast<size_t>(i)]->hide();
+    m_engine->startNewSession();
+    refreshRollingLabels();
+    m_engine->pauseSw(false);
+    takeKeyboardBack();
+}
+void TFrmMain::N9Click()
+{
+    runDialogCommand([this] {
+        std::string working = m_folder.file("TempEdit.txt");
+        std::string error = saveJoinedLines(m_engine->state().drawList.joined(), working);
+        if (!error.empty()) {
+            messageBox(this, QStringLiteral("抽奖名单无法保存: %1").arg(fromPath(error)), QStringLiteral("错误"),
+                       MessageButtons::Ok, MessageIcon::Error);
+            return;
+        }
+        {
+            TfrmJXName editor(m_settings, m_folder, TfrmJXName::Host::DrawScreen, this);
+            const std::string& listFile = m_engine->state().currentListFile;
+            editor.setWindowTitle(QStringLiteral("编辑抽奖名单 ") + QFileInfo(fromPath(listFile)).fileName());
+            editor.loadFile(working);
+            editor.setListFile(listFile);
+            editor.setRandomGenerator(&m_engine->random());
+            editor.setOnMainListSaved([this] { m_engine->reloadDrawList(); });
+            editor.exec();
+        }
+        std::remove(working.c_str());
+        refreshRollingLabels();
+        takeKeyboardBack();
+    });
+}
 void TFrmMain::N36Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("奖级细节")); }); }
 void TFrmMain::N22Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("查看中奖结果")); }); }
 

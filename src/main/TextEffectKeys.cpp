@@ -1,0 +1,28 @@
+#include "main/TextEffectKeys.h"
+
+#include "main/QtText.h"
+#include "main/settings/IniStore.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace lotavo::ui {
+
+TextEffect readTextEffect(const IniStore& s, const std::string& e)
+{
+    TextEffect effect;
+    effect.alpha = std::clamp(s.readInteger(e, "Alpha", 255), 0, 255);
+    effect.shadow = s.readBool(e, "Shadow", false);
+    effect.shadowColour = toQColor(s.readInteger(e, "ShadowColor", 0));
+    effect.shadowAlpha = std::clamp(s.readInteger(e, "ShadowAlpha", 160), 0, 255);
+    // One signed byte each.
+    effect.shadowOffsetX = static_cast<int8_t>(s.readInteger(e, "ShadowOffsetX", 2));
+    effect.shadowOffsetY = static_cast<int8_t>(s.readInteger(e, "ShadowOffsetY", 2));
+    effect.gradual = s.readBool(e, "Gradual", false);
+    effect.gradualStart = toQColor(s.readInteger(e, "GradualStartColor", 0));
+    effect.gradualEnd = toQColor(s.readInteger(e, "GradualEndColor", 0));
+    effect.outline = s.readBool(e, "Outline", false);
+    return effect;
+}
+
+}  // namespace lotavo::ui

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "main/SmoothLabel.h"
+
+#include <string>
+
+namespace lotavo {
+class IniStore;
+}
+
+namespace lotavo::ui {
+
+// The text effect of a smoothed label, kept in the settings section named after the label.
+TextEffect readTextEffect(const IniStore& settings, const std::string& section);
+
+}  // namespace lotavo::ui

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "main/SmoothLabel.h"
+#include "main/TextEffectKeys.h"
+
+#include <string>
+
+namespace lotavo::ui {
+
+class WizardSettings;
+
+// Writes the text effect of a smoothed label where the draw screen reads it from
+// (readTextEffect), letting the screen follow.
+void writeTextEffect(WizardSettings& settings, const std::string& section, const TextEffect& effect);
+
+}  // namespace lotavo::ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "main/SmoothLabel.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace lotavo::ui {
+
+// The dialogs the wizard opens on the operator's behalf. The draw screen hands in the ones it
+// owns (text effect, winner arrangement); tests answer them without showing anything.
+struct WizardDialogs {
+    // Font and colour of a screen text; false when cancelled.
+    std::function<bool(QWidget* parent, QFont& font, QColor& colour)> chooseFont;
+    // Text effect of a smoothed label; false when cancelled. Unset: the command is not offered.
+    std::function<bool(QWidget* parent, TextEffect& effect)> chooseEffect;
+    // The winner auto-position dialog, modal. Unset: the command is not offered.
+    std::function<void(QWidget* parent)> autoPosition;
+    // A prize picture file; empty when cancelled.
+    std::function<QString(QWidget* parent)> choosePicture;
+
+    // Font and picture through the standard dialogs; the other two unset.
+    static WizardDialogs standard();
+};
+
+}  // namespace lotavo::ui

@@ -1,0 +1,116 @@
+#pragma once
+
+// What the list editor's tests share: a program folder with settings, scripted answers for
+// the editor's dialogs, and the texts of the fading messages on screen.
+#include "TestSupport.h"
+
+#include "draw/ListFile.h"
+#include "main/settings/IniStore.h"
+#include "present/TMsgForm.h"
+#include "setup/EditorPrompts.h"
+#include "setup/TfrmJXName.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPrinter>
+#include <QStringList>
+
+#include <memory>
+
+namespace lotavo::test {
+
+// How much longer a timed step may take in a debug or sanitizer build than in a release one.
+#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
+inline constexpr int kSlowBuildFactor = 8;
+#else
+inline constexpr int kSlowBuildFactor = 1;
+#endif
+
+// Answers in order; an empty string answers "cancel".
+class ScriptedPrompts : public ui::EditorPrompts {
+public:
+    QStringList files, saveNames, folders, texts;
+    QStringList filters;      // the filters the file dialogs were shown with
+    QStringList prompts;      // the prompts of the folder and text questions
+    bool printer = true;
+    QString pdf;              // where the print goes; empty: the print dialog is cancelled
+
+    QString openFileName(QWidget*, const QString& filter) override
+    {
+        filters.append(filter);
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    QString saveFileName(QWidget*, const QString& filter) override
+    {
+        filters.append(filter);
+        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    }
+    bool folder(QWidget*, const QString& prompt, QString& path) override
+    {
+        prompts.append(prompt);
+        path = folders.isEmpty() ? QString() : folders.takeFirst();
+        return !path.isEmpty();
+    }
+    bool text(QWidget*, const QString&, const QString& prompt, QString& value) override
+    {
+        prompts.append(prompt);
+        QString answer = texts.isEmpty() ? QString() : texts.takeFirst();
+        if (answer.isEmpty())
+            return false;
+        value = answer;
+        return true;
+    }
+    bool printerInstalled() override { return printer; }
+    bool setUpPrinter(QWidget*, QPrinter& target) override
+    {
+        if (pdf.isEmpty())
+            return false;
+        target.setOutputFormat(QPrinter::PdfFormat);
+        target.setOutputFileName(pdf);
+        return true;
+    }
+};
+
+// A program folder with a settings file, and an editor on it whose dialogs answer from a script.
+struct EditorFixture {
+    TempFolder folder;
+    IniStore settings{folder.file("lotavo.bin")};
+    std::unique_ptr<ui::TfrmJXName> editor;
+    ScriptedPrompts* prompts = nullptr;
+
+    explicit EditorFixture(ui::TfrmJXName::Host host = ui::TfrmJXName::Host::DrawScreen)
+    {
+        editor = std::make_unique<ui::TfrmJXName>(settings, ProgramFolder(folder.path()), host);
+        auto scripted = std::make_unique<ScriptedPrompts>();
+        prompts = scripted.get();
+        editor->setPrompts(std::move(scripted));
+    }
+    QString path(const char* name) const { return QString::fromStdString(folder.file(name)); }
+};
+
+// GBK entries from UTF-8 literals.
+inline EntryList gbkLines(std::initializer_list<const char*> utf8)
+{
+    EntryList lines;
+    for (const char* line : utf8)
+        lines.push_back(G(line));
+    return lines;
+}
+
+inline void writeGbkList(const std::string& path, std::initializer_list<const char*> utf8)
+{
+    writeFile(path, joinLines(gbkLines(utf8)));
+}
+
+// The texts of the fading messages open now, oldest first.
+inline QStringList fadingMessages()
+{
+    QStringList texts;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = dynamic_cast<ui::TMsgForm*>(widget); form && form->isVisible())
+            if (auto* label = form->findChild<QLabel*>(QStringLiteral("lblMsg")))
+                texts.append(label->text());
+    return texts;
+}
+
+}  // namespace lotavo::test
