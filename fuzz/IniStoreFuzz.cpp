@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the settings store as a settings file: reads, listings, a write
 // and reads again must never crash, and a written value must read back.
+#include "FuzzSupport.h"
 #include "main/settings/IniStore.h"
 
 #include <cstdint>
@@ -9,29 +10,10 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
-
-// Kept on the heap so it outlives the exit handler that removes the folder.
-const std::string& folder()
-{
-    static const std::string* path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lotavo-inifuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            std::abort();
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(folder(), ignored);
-        });
-        return new std::string(pattern);
-    }();
-    return *path;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::string path = folder() + "/Lotavo.bin";
+    std::string path = lotavo::fuzz::scratchFolder() + "/Lotavo.bin";
     FILE* out = std::fopen(path.c_str(), "wb");
     if (!out)
         return 0;

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the picture decoder as a JPEG or a GIF file: decoding must never
 // crash, and a picture it accepts must have frames of a sane size with a delay each.
+#include "FuzzSupport.h"
 #include "present/Pictures.h"
 
 #include <QString>
@@ -11,25 +12,6 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
-
-// Kept on the heap so it outlives the exit handler that removes the folder.
-const std::string& folder()
-{
-    static const std::string* path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lotavo-picfuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            std::abort();
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(folder(), ignored);
-        });
-        return new std::string(pattern);
-    }();
-    return *path;
-}
-
-}  // namespace
 
 // The first byte picks the decoder; the rest follows its signature, which the decoders
 // check first, so the fuzzer need not find it.
@@ -41,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string bytes = jpeg ? std::string("\xFF\xD8\xFF", 3) : std::string("GIF89a");
     bytes.append(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    std::string path = folder() + (jpeg ? "/p.jpg" : "/p.gif");
+    std::string path = lotavo::fuzz::scratchFolder() + (jpeg ? "/p.jpg" : "/p.gif");
     FILE* out = std::fopen(path.c_str(), "wb");
     if (!out)
         return 0;

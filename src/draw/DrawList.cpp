@@ -19,16 +19,9 @@ struct FoldedHash {
     size_t operator()(std::string_view s) const
     {
         uint64_t h = 1469598103934665603ull;
-        bool trail = false;
-        for (unsigned char c : s) {
-            if (trail)
-                trail = false;
-            else if (gbk::isLeadByte(c))
-                trail = true;
-            else if (c >= 'A' && c <= 'Z')
-                c = static_cast<unsigned char>(c + ('a' - 'A'));
-            h = (h ^ c) * 1099511628211ull;
-        }
+        gbk::CaseFolder fold;
+        for (unsigned char c : s)
+            h = (h ^ fold(c)) * 1099511628211ull;
         return static_cast<size_t>(h);
     }
 };

@@ -38,16 +38,12 @@ void foldChunk(std::string_view s, size_t offset, bool& trail, Key& key)
 {
     uint64_t word[2] = {0, 0};
     size_t n = offset < s.size() ? std::min(kChunk, s.size() - offset) : 0;
+    gbk::CaseFolder fold {trail};
     for (size_t i = 0; i < n; ++i) {
-        unsigned char c = static_cast<unsigned char>(s[offset + i]);
-        if (trail)
-            trail = false;
-        else if (gbk::isLeadByte(c))
-            trail = true;
-        else if (c >= 'A' && c <= 'Z')
-            c = static_cast<unsigned char>(c + ('a' - 'A'));
+        unsigned char c = fold(static_cast<unsigned char>(s[offset + i]));
         word[i / 8] |= static_cast<uint64_t>(c) << (8 * (7 - i % 8));
     }
+    trail = fold.trail;
     key.high = word[0];
     key.low = word[1];
     key.length = static_cast<uint32_t>(n);

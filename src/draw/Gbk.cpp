@@ -99,30 +99,13 @@ size_t decodeUtf8(std::string_view s, char32_t& cp)
     return len;
 }
 
-inline unsigned char foldAscii(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
-}
-
-// Walks a GBK string yielding folded bytes: a lead byte passes its trail byte through
-// untouched, so only stand-alone ASCII letters fold.
+// Walks a GBK string yielding folded bytes.
 struct FoldCursor {
-    const unsigned char* p;
-    bool trail = false;
+    explicit FoldCursor(const unsigned char* start) : p(start) {}
+    unsigned char next() { return fold(*p++); }
 
-    unsigned char next()
-    {
-        unsigned char c = *p++;
-        if (trail) {
-            trail = false;
-            return c;
-        }
-        if (isLeadByte(c)) {
-            trail = true;
-            return c;
-        }
-        return foldAscii(c);
-    }
+    const unsigned char* p;
+    CaseFolder fold;
 };
 
 }  // namespace

@@ -32,6 +32,24 @@ std::string literal(std::string_view utf8Text);
 int compareNoCase(std::string_view a, std::string_view b);
 bool equalNoCase(std::string_view a, std::string_view b);
 
+// Folds a text byte by byte the way compareNoCase does, remembering whether the next byte
+// is the second byte of a double-byte character (which never folds).
+struct CaseFolder {
+    bool trail = false;
+    unsigned char operator()(unsigned char c)
+    {
+        if (trail) {
+            trail = false;
+            return c;
+        }
+        if (isLeadByte(c)) {
+            trail = true;
+            return c;
+        }
+        return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+    }
+};
+
 // The folded form used by compareNoCase (handy for hashing and sort keys).
 std::string foldCase(std::string_view s);
 
