@@ -133,8 +133,11 @@ void TfrmJXName::mnuSaveAsClick()
     QString name = m_prompts->saveFileName(this, QString::fromUtf16(kTextFilter));
     if (name.isEmpty())
         return;
+    // The list is a text file: the extension is added unless the operator typed it already.
+    if (!name.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+        name += QStringLiteral(".txt");
     std::vector<std::u32string> unmappable;
-    std::string error = saveList(linesReporting(&unmappable), toPath(name + QStringLiteral(".txt")));
+    std::string error = saveList(linesReporting(&unmappable), toPath(name));
     if (!error.empty()) {
         reportWriteFailure(QStringLiteral("名单没有保存"), error);
         return;

@@ -93,7 +93,8 @@ private slots:
         f.editor->mnuSaveAsClick();
         QCOMPARE(f.prompts->filters.first(), QStringLiteral("文本文件 (*.txt)"));
         QCOMPARE(readFile(f.folder.file("list.txt")), G("1001 王小明\r\n1002 李四\r\n"));
-        QVERIFY(QFile::exists(f.path("named.txt.txt")));
+        QVERIFY(QFile::exists(f.path("named.txt")));
+        QVERIFY(!QFile::exists(f.path("named.txt.txt")));
 
         f.prompts->saveNames = {f.path("no such folder/list")};
         ui::setNextMessageAnswers({MessageAnswer::Ok});
