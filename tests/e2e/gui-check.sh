@@ -15,9 +15,17 @@ fail() { echo "FAIL: $*"; screenshot "$artefacts/failure.png" 2>/dev/null || tru
 cp -r "$data/." "$work/"
 cp "$lotavo" "$work/lotavo"
 start_display "$size"
-"$work/lotavo" /NS >"$work/log.txt" 2>&1 &
-pid=$!
-wait_window "Lotavo软件版" 60 >/dev/null || fail "no draw screen"
+# Under a bare X server the program has, rarely, not come up (an abort or no window within a
+# minute) — not yet understood; the first attempt's log is printed and it is started once more.
+for attempt in 1 2; do
+  "$work/lotavo" /NS >"$work/log.txt" 2>&1 &
+  pid=$!
+  wait_window "Lotavo软件版" 30 >/dev/null && break
+  echo "attempt $attempt: no draw screen; the program's log:"; cat "$work/log.txt"
+  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+  [ "$attempt" = 2 ] && fail "no draw screen"
+  cp "$data/lotavo.bin" "$work/lotavo.bin"
+done
 sleep 1
 screenshot "$artefacts/draw-screen-$size.png"
 
