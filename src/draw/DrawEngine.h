@@ -74,6 +74,8 @@ private:
     void removeEarlierWinnersByEnding(bool requireEntries);
     void scanPerLevelLists();
     void showLevelPicture(int level);
+    void showLevelBackground(int level, bool orMainBackground);
+    void showTipCaption(bool drawing);
     void showPrizePicture(int level, bool inPopup);
     bool loadOwnList(int level);
     void applyExclusionList(int level);

@@ -26,14 +26,9 @@ void DrawEngine::startSession()
     // A level count below one would leave the screen on a level that does not exist.
     m_state.currentLevel = std::max(1, m_settings.readInteger("Number", "AllJJ", 1));
     int level = m_state.currentLevel;
-    m_host.setLabelText(Label::TipCaption, m_settings.readString("frmMainLabel", "lblTipCaptionCaption1", gbk::literal("正在抽取")));
+    showTipCaption(true);
     showLevelPicture(level);
-
-    std::string wall = m_folder.resolve(m_settings.readString("ChangeWall", numbered("c", level), ""));
-    if (fileExists(wall))
-        m_host.setBackground(wall);
-    else
-        m_host.setBackground(m_folder.resolve(m_settings.readString("Option", "MainImgBG", "")));
+    showLevelBackground(level, true);
     showPrizePicture(level, m_options.awardPicinPop);
 
     scanPerLevelLists();
@@ -142,7 +137,7 @@ void DrawEngine::advanceLevel(AdvanceKind kind)
             endDraw();
             m_state.temporaryLevel = false;
         }
-        m_host.setLabelText(Label::TipCaption, m_settings.readString("frmMainLabel", "lblTipCaptionCaption2", gbk::literal("抽取结束")));
+        showTipCaption(false);
         if (!insidePress)
             for (int i = 0; i < kRollingLabels; ++i)
                 m_host.setLabelVisible(rollingLabel(i), false);
@@ -151,9 +146,7 @@ void DrawEngine::advanceLevel(AdvanceKind kind)
     }
 
     showLevelPicture(level);
-    std::string wall = m_folder.resolve(m_settings.readString("ChangeWall", numbered("c", level), ""));
-    if (fileExists(wall))
-        m_host.setBackground(wall);
+    showLevelBackground(level, false);
     showPrizePicture(level, insidePress && m_options.awardPicinPop);
 
     if (m_settings.readBool("ChangeList", numbered("d", level), false) && loadOwnList(level)) {
@@ -253,6 +246,24 @@ void DrawEngine::showLevelPicture(int level)
         m_host.showFullScreenPicture(picture);
 }
 
+// The level's own background; without one, the main background when asked, else the
+// background stays as it is.
+void DrawEngine::showLevelBackground(int level, bool orMainBackground)
+{
+    std::string wall = m_folder.resolve(m_settings.readString("ChangeWall", numbered("c", level), ""));
+    if (fileExists(wall))
+        m_host.setBackground(wall);
+    else if (orMainBackground)
+        m_host.setBackground(m_folder.resolve(m_settings.readString("Option", "MainImgBG", "")));
+}
+
+void DrawEngine::showTipCaption(bool drawing)
+{
+    m_host.setLabelText(Label::TipCaption,
+                        drawing ? m_settings.readString("frmMainLabel", "lblTipCaptionCaption1", gbk::literal("正在抽取"))
+                                : m_settings.readString("frmMainLabel", "lblTipCaptionCaption2", gbk::literal("抽取结束")));
+}
+
 void DrawEngine::showPrizePicture(int level, bool inPopup)
 {
     std::string picture = m_folder.resolve(m_settings.readString("JXPic", numbered("SpeedButton", level), ""));
@@ -305,8 +316,7 @@ void DrawEngine::restoreState()
 
     int level = m_settings.readInteger(s, "Maxj", 1);
     m_state.currentLevel = level;
-    std::string wall = m_folder.resolve(m_settings.readString("ChangeWall", numbered("c", level), ""));
-    m_host.setBackground(fileExists(wall) ? wall : m_folder.resolve(m_settings.readString("Option", "MainImgBG", "")));
+    showLevelBackground(level, true);
     showPrizePicture(level, m_options.awardPicinPop);
 
     m_state.levelTotal = m_settings.readInteger(s, "CurJXAll", 1);

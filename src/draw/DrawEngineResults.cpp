@@ -135,7 +135,7 @@ void DrawEngine::redraw()
         st.levelDone = false;
     st.resultsFileName = newResultsFileName();
     st.resultsFileClaimed = false;
-    m_host.setLabelText(Label::TipCaption, m_settings.readString("frmMainLabel", "lblTipCaptionCaption1", gbk::literal("正在抽取")));
+    showTipCaption(true);
     st.serialCounter = 0;
     m_host.resultsChanged(st.results);
     st.keysUnlocked = !m_options.allKeyOpen;

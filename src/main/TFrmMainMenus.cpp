@@ -263,6 +263,7 @@ void TFrmMain::runDialogCommand(const std::function<void()>& dialog)
     m_engine->pauseSw(true);
     dialog();
     m_engine->pauseSw(false);
+    takeKeyboardBack();
 }
 
 void TFrmMain::N44Click()
@@ -313,7 +314,6 @@ void TFrmMain::N9Click()
         }
         std::remove(working.c_str());
         refreshRollingLabels();
-        takeKeyboardBack();
     });
 }
 void TFrmMain::N36Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("奖级细节")); }); }
@@ -330,7 +330,6 @@ void TFrmMain::N28Click()
         TfrmControlPan panel(m_settings, m_folder, *this, this);
         panel.exec();
         refreshRollingLabels();
-        takeKeyboardBack();
     });
 }
 
