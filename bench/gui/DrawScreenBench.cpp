@@ -5,7 +5,7 @@
 
 #include "draw/Clock.h"
 #include "main/TFrmMain.h"
-#include "main/FontNames.h"
+#include "present/FontNames.h"
 #include "main/settings/IniStore.h"
 #include "present/TFrmAniPop.h"
 

@@ -1,9 +1,9 @@
 // lotavo: the draw program. Settings live in lotavo.bin beside the executable.
 #include "draw/Clock.h"
 #include "draw/ProgramFolder.h"
-#include "main/FontNames.h"
+#include "present/FontNames.h"
 #include "main/InputMethodCheck.h"
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "main/TFrmMain.h"
 #include "main/TSplash.h"
 #include "main/settings/IniStore.h"

@@ -2,9 +2,9 @@
 
 #include "draw/AtomicFile.h"
 #include "draw/DisplayText.h"
-#include "main/KeyMap.h"
-#include "main/QtText.h"
-#include "main/SmoothLabel.h"
+#include "present/KeyMap.h"
+#include "present/QtText.h"
+#include "present/SmoothLabel.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/Pictures.h"

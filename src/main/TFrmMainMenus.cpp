@@ -1,8 +1,8 @@
 // The menus of the draw screen, window mode and the commands that open other windows.
 #include "main/TFrmMain.h"
 
-#include "main/KeyMap.h"
-#include "main/QtText.h"
+#include "present/KeyMap.h"
+#include "present/QtText.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/Pictures.h"

@@ -1,6 +1,6 @@
 #include "present/PositionFile.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "main/settings/IniStore.h"
 
 #include <filesystem>

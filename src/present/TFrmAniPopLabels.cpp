@@ -1,8 +1,8 @@
 // The winner labels of the pop-up: automatic and manual arrangement, strike-out, saving.
 #include "present/TFrmAniPop.h"
 
-#include "main/FontNames.h"
-#include "main/QtText.h"
+#include "present/FontNames.h"
+#include "present/QtText.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/MoverSizer.h"

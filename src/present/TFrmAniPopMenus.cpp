@@ -1,8 +1,8 @@
 // The arrangement menu PopupMenu1 and the title menu PopupMenu2 of the winner pop-up.
 #include "present/TFrmAniPop.h"
 
-#include "main/QtText.h"
-#include "main/SmoothLabel.h"
+#include "present/QtText.h"
+#include "present/SmoothLabel.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/PositionFile.h"

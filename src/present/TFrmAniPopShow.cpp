@@ -1,9 +1,9 @@
 // Showing, keys, clicks and closing of the winner pop-up.
 #include "present/TFrmAniPop.h"
 
-#include "main/KeyMap.h"
-#include "main/QtText.h"
-#include "main/SmoothLabel.h"
+#include "present/KeyMap.h"
+#include "present/QtText.h"
+#include "present/SmoothLabel.h"
 #include "main/settings/IniStore.h"
 #include "present/MoverSizer.h"
 #include "present/Pictures.h"

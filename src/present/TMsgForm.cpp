@@ -1,6 +1,6 @@
 #include "present/TMsgForm.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "present/TfrmPicView.h"
 
-#include "main/KeyMap.h"
+#include "present/KeyMap.h"
 #include "present/Pictures.h"
 
 #include <QContextMenuEvent>

@@ -2,7 +2,7 @@
 
 #include "draw/ImportText.h"
 #include "draw/ListTools.h"
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "present/Pictures.h"
 #include "setup/OfficeConverter.h"
 

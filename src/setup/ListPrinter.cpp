@@ -1,6 +1,6 @@
 #include "setup/ListPrinter.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "main/settings/IniStore.h"
 
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #include "setup/PlainTextBuilder.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "setup/ProgressWindow.h"
 
 #include <QFont>

@@ -1,7 +1,7 @@
 #include "setup/PrizePictureMenu.h"
 
 #include "draw/AtomicFile.h"
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "present/CommonDialogs.h"
 #include "present/Pictures.h"
 #include "setup/WizardDialogs.h"

@@ -1,6 +1,6 @@
 #include "setup/TextEffectKeys.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "setup/WizardSettings.h"
 
 namespace lotavo::ui {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "main/SmoothLabel.h"
-#include "main/TextEffectKeys.h"
+#include "present/SmoothLabel.h"
+#include "present/TextEffectKeys.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "setup/TfrmControlPan.h"
 
 #include "draw/DrawEngine.h"
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "setup/DrawScreenLink.h"

@@ -4,7 +4,7 @@
 
 #include "draw/DisplayText.h"
 #include "draw/DrawEngine.h"
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "setup/DrawScreenLink.h"
 
 #include <QCheckBox>

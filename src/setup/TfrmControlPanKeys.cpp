@@ -2,7 +2,7 @@
 // is stored, so the operator sees the keys in force; editing them comes in a later version.
 #include "setup/TfrmControlPan.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "main/settings/IniStore.h"
 #include "setup/KeyNames.h"
 

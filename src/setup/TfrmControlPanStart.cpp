@@ -2,7 +2,7 @@
 #include "setup/TfrmControlPan.h"
 
 #include "draw/DrawEngine.h"
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "main/settings/IniStore.h"
 #include "setup/DrawScreenLink.h"
 #include "setup/KeyNames.h"

@@ -4,7 +4,7 @@
 
 #include "draw/Gbk.h"
 #include "draw/ImportText.h"
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "present/CommonDialogs.h"
 #include "setup/EditorPrompts.h"
 #include "setup/FindDialog.h"

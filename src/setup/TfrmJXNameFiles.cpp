@@ -1,7 +1,7 @@
 // The list editor's file commands: imports, print, save and save as.
 #include "setup/TfrmJXName.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "present/CommonDialogs.h"
 #include "setup/EditorPrompts.h"
 #include "setup/ListImport.h"

@@ -1,7 +1,7 @@
 // The list editor's menus, the edit commands, find and the clean-up tools.
 #include "setup/TfrmJXName.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "present/CommonDialogs.h"
 #include "setup/EditorPrompts.h"
 #include "setup/FindDialog.h"

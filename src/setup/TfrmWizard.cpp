@@ -2,7 +2,7 @@
 
 #include "draw/AtomicFile.h"
 #include "draw/DrawEngine.h"
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "present/CommonDialogs.h"
 #include "setup/DrawScreenLink.h"
 #include "setup/TfrmJXName.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/SmoothLabel.h"
+#include "present/SmoothLabel.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "setup/WizardLevelRows.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "present/CommonDialogs.h"
 #include "setup/PrizePictureMenu.h"
 #include "setup/WizardScrollBox.h"

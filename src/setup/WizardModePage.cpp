@@ -1,8 +1,8 @@
 #include "setup/WizardModePage.h"
 
 #include "draw/Gbk.h"
-#include "main/FontNames.h"
-#include "main/QtText.h"
+#include "present/FontNames.h"
+#include "present/QtText.h"
 #include "present/CommonDialogs.h"
 #include "setup/TextEffectKeys.h"
 #include "setup/WizardDialogs.h"

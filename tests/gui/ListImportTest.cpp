@@ -4,7 +4,7 @@
 #include "EditorTestSupport.h"
 
 #include "draw/Gbk.h"
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "present/CommonDialogs.h"
 #include "setup/ListImport.h"
 #include "setup/OfficeConverter.h"

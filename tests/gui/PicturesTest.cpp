@@ -1,6 +1,6 @@
 // Picture decoding (JPEG, GIF animations, what Qt reads), the BMP conversion and the
 // full-screen picture window, on files the test writes itself.
-#include "main/KeyMap.h"
+#include "present/KeyMap.h"
 #include "present/Pictures.h"
 #include "present/TfrmPicView.h"
 

@@ -2,7 +2,7 @@
 // it, the opening delay and automatic close, design mode with the position file, strike-out
 // in confirmation mode, the menus and the effects.
 #include "draw/Gbk.h"
-#include "main/SmoothLabel.h"
+#include "present/SmoothLabel.h"
 #include "main/settings/IniStore.h"
 #include "present/PopupEffect.h"
 #include "present/PositionFile.h"

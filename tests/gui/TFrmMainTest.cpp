@@ -4,7 +4,7 @@
 
 #include "draw/Clock.h"
 #include "draw/Gbk.h"
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "main/TFrmMain.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"

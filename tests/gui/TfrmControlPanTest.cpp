@@ -6,8 +6,8 @@
 
 #include "draw/Clock.h"
 #include "draw/DrawEngine.h"
-#include "main/FontNames.h"
-#include "main/QtText.h"
+#include "present/FontNames.h"
+#include "present/QtText.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "setup/DrawScreenLink.h"

@@ -4,8 +4,8 @@
 
 #include "draw/AtomicFile.h"
 #include "draw/Gbk.h"
-#include "main/FontNames.h"
-#include "main/QtText.h"
+#include "present/FontNames.h"
+#include "present/QtText.h"
 #include "present/CommonDialogs.h"
 #include "setup/ProgressWindow.h"
 

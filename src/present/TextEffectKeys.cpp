@@ -1,6 +1,6 @@
-#include "main/TextEffectKeys.h"
+#include "present/TextEffectKeys.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 #include "main/settings/IniStore.h"
 
 #include <algorithm>

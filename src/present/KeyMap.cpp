@@ -1,4 +1,4 @@
-#include "main/KeyMap.h"
+#include "present/KeyMap.h"
 
 #include <QApplication>
 #include <QPointer>

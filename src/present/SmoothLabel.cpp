@@ -1,4 +1,4 @@
-#include "main/SmoothLabel.h"
+#include "present/SmoothLabel.h"
 
 #include <QFontMetrics>
 #include <QLinearGradient>

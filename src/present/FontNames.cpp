@@ -1,6 +1,6 @@
-#include "main/FontNames.h"
+#include "present/FontNames.h"
 
-#include "main/QtText.h"
+#include "present/QtText.h"
 
 #include <QFontDatabase>
 #include <QStringList>
