@@ -71,8 +71,8 @@ void DrawEngine::keyDown(int key)
         m_host.launch(gbk::toUtf8(m_settings.readString("Launcher", "Program1", "")),
                       gbk::toUtf8(m_settings.readString("Launcher", "params1", "")));
     if (key == keys.hotkey2)
-        m_host.launch("POWERPNT.EXE", gbk::toUtf8(m_settings.readString("Launcher", "params2", "/s") + " " +
-                                                  m_settings.readString("Launcher", "Program2", "")));
+        m_host.launchSlideShow(gbk::toUtf8(m_settings.readString("Launcher", "Program2", "")),
+                               gbk::toUtf8(m_settings.readString("Launcher", "params2", "/s")));
 
     if (m_options.stepToStep && (m_options.mode == 1 || m_options.mode == 3) && startStop && st.keysUnlocked) {
         if (!st.stopped && m_options.mode == 1)

@@ -75,7 +75,14 @@ public:
     virtual void printLines(const EntryList& lines) { (void)lines; }
     virtual void openAwardScreen(const EntryList& lines) { (void)lines; }
     virtual void toggleFullScreen() {}
+    // The launcher keys: program 1 opened with its parameters; the presentation of the second
+    // row as a slide show (parameters "/s" by default). Paths are UTF-8.
     virtual void launch(const std::string& program, const std::string& parameters) { (void)program; (void)parameters; }
+    virtual void launchSlideShow(const std::string& presentation, const std::string& parameters)
+    {
+        (void)presentation;
+        (void)parameters;
+    }
     // The results changed (the floating winners window follows them).
     virtual void resultsChanged(const EntryList& results) { (void)results; }
 

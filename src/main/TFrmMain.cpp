@@ -8,22 +8,19 @@
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/Pictures.h"
+#include "present/ProgramLauncher.h"
 #include "present/SoundPlayer.h"
 #include "present/TFrmAniPop.h"
 #include "present/TfrmPicView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QStyle>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QProcess>
 #include <QScreen>
 #include <QTimer>
 #include <QScopedValueRollback>
-#include <QUrl>
 
 namespace lotavo::ui {
 
@@ -258,21 +255,12 @@ void TFrmMain::toggleFullScreen()
 
 void TFrmMain::launch(const std::string& program, const std::string& parameters)
 {
-    if (program == "POWERPNT.EXE") {
-        // The slide show of the second launcher key runs in LibreOffice Impress here.
-        QStringList arguments {QStringLiteral("--impress")};
-        for (const QString& part : fromPath(parameters).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            arguments << (part == QStringLiteral("/s") ? QStringLiteral("--show") : part);
-        QProcess::startDetached(QStringLiteral("libreoffice"), arguments);
-        return;
-    }
-    if (program.empty())
-        return;
-    QString file = fromPath(program);
-    if (QFileInfo(file).isExecutable() && !QFileInfo(file).isDir())
-        QProcess::startDetached(file, fromPath(parameters).split(QLatin1Char(' '), Qt::SkipEmptyParts));
-    else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    ProgramLauncher(fromPath(m_folder.path())).openProgram(fromPath(program), fromPath(parameters));
+}
+
+void TFrmMain::launchSlideShow(const std::string& presentation, const std::string& parameters)
+{
+    ProgramLauncher(fromPath(m_folder.path())).showPresentation(fromPath(presentation), fromPath(parameters));
 }
 
 void TFrmMain::requestTerminate()
@@ -283,9 +271,16 @@ void TFrmMain::requestTerminate()
 
 // ---- keys and timers ----
 
+// A left or right Shift, Ctrl or Alt assigned to a function is that key, the other side not.
+static int assignedKeyOf(const QKeyEvent& event, const KeyOptions& k)
+{
+    return virtualKeyAmong(event, {k.space1, k.pauseKey, k.fullScreen, k.awardScreenKeyS, k.allKey, k.hotkey1,
+                                   k.hotkey2});
+}
+
 void TFrmMain::keyPressEvent(QKeyEvent* event)
 {
-    if (int vk = virtualKeyOf(*event))
+    if (int vk = assignedKeyOf(*event, m_engine->options().keys))
         FormKeyDown(vk);
     event->accept();
 }
@@ -296,7 +291,7 @@ void TFrmMain::keyReleaseEvent(QKeyEvent* event)
     // designed for: Qt's paired auto-repeat releases are not real releases.
     if (event->isAutoRepeat())
         return;
-    if (int vk = virtualKeyOf(*event))
+    if (int vk = assignedKeyOf(*event, m_engine->options().keys))
         FormKeyUp(vk);
     event->accept();
 }

@@ -75,6 +75,7 @@ public:
     void openAwardScreen(const EntryList& lines) override;
     void toggleFullScreen() override;
     void launch(const std::string& program, const std::string& parameters) override;
+    void launchSlideShow(const std::string& presentation, const std::string& parameters) override;
     void requestTerminate() override;
 
     // Window mode: 1 a regular maximised window, 2 full screen.

@@ -93,6 +93,8 @@ private:
     void chooseEffect();
     void startEffect(bool closing, std::function<void()> done);
     QImage backdrop() const;
+    // The event's code, the left/right one when the start/stop or close key is that.
+    int assignedKeyOf(const QKeyEvent& event) const;
     void FormKeyDown(int virtualKey);
     void FormKeyUp(int virtualKey);
     void enterDesignMode();

@@ -1,6 +1,7 @@
 // Showing, keys, clicks and closing of the winner pop-up.
 #include "present/TFrmAniPop.h"
 
+#include "present/HotKeys.h"
 #include "present/KeyMap.h"
 #include "present/QtText.h"
 #include "present/SmoothLabel.h"
@@ -127,13 +128,18 @@ QImage TFrmAniPop::backdrop() const
     return image;
 }
 
+int TFrmAniPop::assignedKeyOf(const QKeyEvent& event) const
+{
+    return virtualKeyAmong(event, {hotKeyCode(m_settings, HotKey::StartStop), hotKeyCode(m_settings, HotKey::ClosePopup)});
+}
+
 void TFrmAniPop::keyPressEvent(QKeyEvent* event)
 {
     if ((!m_showing || m_closing) && m_mainWindow) {
         QCoreApplication::sendEvent(m_mainWindow, event);
         return;
     }
-    FormKeyDown(virtualKeyOf(*event));
+    FormKeyDown(assignedKeyOf(*event));
     event->accept();
 }
 
@@ -147,7 +153,7 @@ void TFrmAniPop::keyReleaseEvent(QKeyEvent* event)
     }
     // A held key repeats its press only; Qt's paired auto-repeat releases are not real releases.
     if (!event->isAutoRepeat())
-        FormKeyUp(virtualKeyOf(*event));
+        FormKeyUp(assignedKeyOf(*event));
     event->accept();
 }
 
@@ -252,9 +258,9 @@ bool TFrmAniPop::eventFilter(QObject* watched, QEvent* event)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
         if (event->type() == QEvent::KeyPress)
-            FormKeyDown(virtualKeyOf(*key));
+            FormKeyDown(assignedKeyOf(*key));
         else if (!key->isAutoRepeat())
-            FormKeyUp(virtualKeyOf(*key));
+            FormKeyUp(assignedKeyOf(*key));
         return true;
     }
     auto* control = qobject_cast<QWidget*>(watched);

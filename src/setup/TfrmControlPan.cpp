@@ -218,6 +218,7 @@ void TfrmControlPan::FormShow()
     loadSpeedPage();
     loadDisplayPages();
     loadOtherPages();
+    loadKeysPage();
 }
 
 void TfrmControlPan::done(int result)

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -24,6 +25,8 @@ class IniStore;
 namespace lotavo::ui {
 
 class DrawScreenLink;
+class KeyField;
+enum class HotKey;
 
 // "高级设定": the advanced options of the draw, eight tabs, each control written to the
 // settings file the moment it changes and handed to the running draw screen with it.
@@ -47,6 +50,8 @@ public:
     // The file the next picture button gets instead of asking (empty: cancelled).
     // Use only for testing.
     void setPictureChooser(std::function<QString()> chooser) { m_pictureChooser = std::move(chooser); }
+    // The file the next launcher file button gets instead of asking. Use only for testing.
+    void setFileChooser(std::function<QString()> chooser) { m_fileChooser = std::move(chooser); }
 
     void done(int result) override;
 
@@ -111,13 +116,22 @@ private:
     void createDetailPage();
     void loadOtherPages();
 
-    // "热键" (TfrmControlPanKeys.cpp)
+    // "热键" and the unlock key of "启动" (TfrmControlPanKeys.cpp)
     void createKeysPage();
+    void loadKeysPage();
+    KeyField* keyField(QWidget* page, const char* name, int x, int y, int width);
+    // Stores the code and hands it to the draw screen.
+    void assignKey(HotKey key, int code);
+    // Names the draw-screen functions that share a key, under the note.
+    void showKeyClashes();
+    void chooseLauncherFile(QLineEdit* field);
 
     IniStore& m_settings;
     ProgramFolder m_folder;
     DrawScreenLink& m_screen;
     std::function<QString()> m_pictureChooser;
+    std::function<QString()> m_fileChooser;
+    std::vector<KeyField*> m_keyFields;
     bool m_writeFailed = false;
     bool m_closed = false;
 
@@ -127,7 +141,7 @@ private:
     // 启动
     QCheckBox* CheckBox7 = nullptr;
     QCheckBox* RzCheckBox12 = nullptr;
-    QLineEdit* RzEdit13 = nullptr;
+    KeyField* RzEdit13 = nullptr;
     QCheckBox* CheckBox4 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
     QCheckBox* RzCheckBox7 = nullptr;
@@ -206,19 +220,20 @@ private:
     QCheckBox* RzCheckBox4 = nullptr;
     QCheckBox* RzCheckBox20 = nullptr;
 
-    // 热键: shown with the stored keys, not editable yet
-    QLineEdit* RzEdit3 = nullptr;
-    QLineEdit* RzEdit4 = nullptr;
-    QLineEdit* RzEdit6 = nullptr;
-    QLineEdit* RzEdit9 = nullptr;
-    QLineEdit* RzEdit7 = nullptr;
-    QLineEdit* RzEdit5 = nullptr;
+    // 热键
+    KeyField* RzEdit3 = nullptr;
+    KeyField* RzEdit4 = nullptr;
+    KeyField* RzEdit6 = nullptr;
+    KeyField* RzEdit9 = nullptr;
+    KeyField* RzEdit7 = nullptr;
+    KeyField* RzEdit5 = nullptr;
     QLineEdit* RzButtonEdit1 = nullptr;
     QLineEdit* RzEdit11 = nullptr;
-    QLineEdit* RzEdit8 = nullptr;
+    KeyField* RzEdit8 = nullptr;
     QLineEdit* RzButtonEdit2 = nullptr;
     QLineEdit* RzEdit12 = nullptr;
-    QLineEdit* RzEdit10 = nullptr;
+    KeyField* RzEdit10 = nullptr;
+    QLabel* lblKeyClash = nullptr;
 };
 
 }  // namespace lotavo::ui

@@ -5,7 +5,7 @@
 #include "present/QtText.h"
 #include "main/settings/IniStore.h"
 #include "setup/DrawScreenLink.h"
-#include "setup/KeyNames.h"
+#include "setup/KeyField.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -23,11 +23,7 @@ void TfrmControlPan::createStartPage()
     atStart->setGeometry(4, 2, 258, 190);
     CheckBox7 = check(atStart, "CheckBox7", "抽奖号码不滚动", 10, 22, true);
     RzCheckBox12 = check(atStart, "RzCheckBox12", "使用键盘锁定键", 10, 46);
-    RzEdit13 = edit(atStart, "RzEdit13", virtualKeyName(m_settings.readInteger("DownKey", "AllKey", 27)), 130, 44, 90);
-    RzEdit13->setReadOnly(true);
-    RzEdit13->setEnabled(false);
-    QLabel* later = label(atStart, QStringLiteral("热键设置将在后续版本提供"), 28, 68);
-    later->setEnabled(false);
+    RzEdit13 = keyField(atStart, "RzEdit13", 130, 44, 90);
     CheckBox4 = check(atStart, "CheckBox4", "显示开始画面", 10, 94);
     SpeedButton2 = new QToolButton(atStart);
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
