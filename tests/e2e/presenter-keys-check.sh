@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# A presenter remote on the real program under a virtual X display: PageDown assigned in the
+# control panel as the draw key and the return key runs the draw (Space then does nothing), F5
+# starts a program with awkward parameters typed into the panel, and F6 with no Impress says
+# what to install. Screenshots go to the artefacts folder.
+#   presenter-keys-check.sh <lotavo> <data folder> <artefacts folder>
+set -euo pipefail
+lotavo=$1 data=$2 artefacts=$3
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../tools/xvfb-session.sh"
+work=$(mktemp -d)
+mkdir -p "$artefacts"
+cleanup() { [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null; stop_display; rm -rf "$work"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; screenshot "$artefacts/presenter-failure.png" 2>/dev/null || true; exit 1; }
+
+cp -r "$data/." "$work/"
+cp "$lotavo" "$work/lotavo"
+mkdir -p "$work/opening show"
+cat >"$work/opening show/opening.sh" <<SCRIPT
+#!/bin/sh
+{ pwd; printf '%s\n' "\$@"; } > "$work/argv.part" && mv "$work/argv.part" "$work/argv.txt"
+SCRIPT
+chmod +x "$work/opening show/opening.sh"
+printf 'not a real presentation' >"$work/talk.odp"
+
+start_display 1280x800
+# As in gui-check.sh: a program that rarely does not come up under a bare X server is started
+# once more.
+for attempt in 1 2; do
+  "$work/lotavo" /NS >"$work/log.txt" 2>&1 &
+  pid=$!
+  wait_window "Lotavo软件版" 30 >/dev/null && break
+  echo "attempt $attempt: no draw screen; the program's log:"; cat "$work/log.txt"
+  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+  [ "$attempt" = 2 ] && fail "no draw screen"
+  cp "$data/lotavo.bin" "$work/lotavo.bin"
+done
+sleep 1
+
+# The control panel through the draw screen's menu: 设定 > 高级设定.
+xdotool mousemove 640 400 click 3
+sleep 0.4
+xdotool key Down Down Right
+sleep 0.3
+xdotool key Down Down Down Return
+panel=$(wait_window "高级设定" 10) || fail "no control panel"
+sleep 0.5
+at() { xdotool mousemove --window "$panel" "$1" "$2" click 1; sleep 0.2; }
+at 438 21                                   # the "热键" tab
+at 145 46; xdotool key Next                 # 抽奖热键: PageDown
+at 321 46; xdotool key Next                 # 返回热键: PageDown
+at 130 106; xdotool type --delay 20 "$work/opening show/opening.sh"
+at 350 106; xdotool type --delay 20 -- '--title "Gala 2026" "say ""hi""" $HOME;x'
+at 485 106; xdotool key F5
+at 130 132; xdotool type --delay 20 "$work/talk.odp"
+at 485 132; xdotool key F6
+sleep 0.3
+screenshot "$artefacts/presenter-keys-tab.png"
+at 497 251                                  # 确  定
+for _ in $(seq 50); do xdotool search --onlyvisible --name "高级设定" >/dev/null 2>&1 || break; sleep 0.1; done
+sleep 0.5
+
+settings=$(iconv -f GBK -t UTF-8 "$work/lotavo.bin" | tr -d '\r')
+echo "$settings" | grep -qx 'Space1=34' || fail "PageDown not stored as the draw key"
+echo "$settings" | grep -qx 'Space2=34' || fail "PageDown not stored as the return key"
+
+# Space is no draw key any more.
+xdotool key space; sleep 1.2; xdotool key space; sleep 1.2
+wait_window "^中奖人$" 1 >/dev/null && fail "Space still draws"
+
+down() { xdotool key Next; sleep "${1:-1.6}"; }
+# The roll runs on after the panel; level 3: five winners in one press.
+down 2
+wait_window "^中奖人$" 5 >/dev/null || fail "no winner pop-up after PageDown"
+screenshot "$artefacts/presenter-popup.png"
+down
+# Level 2: three presses of one winner, each pop-up closed by PageDown.
+for _ in 1 2 3; do down; down; done
+
+# The launcher keys.
+xdotool key F5
+for _ in $(seq 50); do [ -e "$work/argv.txt" ] && break; sleep 0.1; done
+[ -e "$work/argv.txt" ] || fail "F5 did not start the program"
+expected=$(printf '%s\n' "$work/opening show" --title "Gala 2026" 'say "hi"' '$HOME;x')
+[ "$(cat "$work/argv.txt")" = "$expected" ] || fail "the program got: $(cat "$work/argv.txt")"
+xdotool key F6
+sleep 1.5
+screenshot "$artefacts/presenter-slide-show-message.png"
+
+results=$(ls "$work"/*中奖名单*.txt 2>/dev/null | head -n 1)
+[ -n "$results" ] || fail "no results file"
+lines=$(iconv -f GBK -t UTF-8 "$results" | tr -d '\r')
+[ "$(echo "$lines" | grep -c '  三等奖$')" -eq 5 ] || fail "five third prizes expected: $lines"
+[ "$(echo "$lines" | grep -c '  二等奖$')" -eq 3 ] || fail "three second prizes expected: $lines"
+echo "presenter keys end-to-end: 1 passed, 0 failed"
