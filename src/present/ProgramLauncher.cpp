@@ -152,6 +152,9 @@ void ProgramLauncher::openWithDesktop(const QString& file)
         report(QStringLiteral("无法启动 xdg-open：%1").arg(process->errorString()));
         process->deleteLater();
     });
+    // The handler xdg-open starts may inherit these channels and write much; nobody reads them.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
     process->start(opener, {file});
 }
 

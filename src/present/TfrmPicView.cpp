@@ -87,7 +87,7 @@ void TfrmPicView::Image1Click()
 void TfrmPicView::keyPressEvent(QKeyEvent* event)
 {
     // A key still held from the press that opened the picture must not close it at once.
-    if (!event->isAutoRepeat() && m_startStopKey != 0 && virtualKeyOf(*event) == m_startStopKey) {
+    if (!event->isAutoRepeat() && matchesVirtualKey(*event, m_startStopKey)) {
         accept();
         return;
     }
