@@ -42,9 +42,11 @@ constexpr std::pair<int, int> kKeypadKeys[] = {
     {0x6D, Qt::Key_Minus},    {0x6E, Qt::Key_Period}, {0x6F, Qt::Key_Slash},
 };
 
-// X key symbols (what Qt reports as the native virtual key under X11) of keys Qt has no
-// key for, and of the left and right modifier keys.
+// X key symbols (what Qt reports as the native virtual key under X11) of keys Qt has no key
+// for or reports like another (both Win keys are Key_Meta), and of the left and right
+// modifier keys.
 constexpr std::pair<int, quint32> kExoticSymbols[] = {
+    {0x5C, 0xFFEC},  // Super_R
     {0xF6, 0xFD0E},  // 3270_Attn
     {0xF7, 0xFD1C},  // 3270_CursorSelect
     {0xF8, 0xFD1B},  // 3270_ExSelect
@@ -95,9 +97,8 @@ int virtualKeyOf(int key)
 
 int virtualKeyOf(const QKeyEvent& event)
 {
-    if (event.key() == 0 || event.key() == Qt::Key_unknown)
-        if (int exotic = codeOfSymbol(kExoticSymbols, event.nativeVirtualKey()))
-            return exotic;
+    if (int exotic = codeOfSymbol(kExoticSymbols, event.nativeVirtualKey()))
+        return exotic;
     if (event.modifiers() & Qt::KeypadModifier) {
         if (event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9)
             return 0x60 + (event.key() - Qt::Key_0);

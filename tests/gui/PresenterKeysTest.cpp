@@ -59,6 +59,9 @@ private slots:
         QCOMPARE(virtualKeyOf(nativeKey(Qt::Key_Backtab, 0, Qt::ShiftModifier)), 9);
         QCOMPARE(virtualKeyOf(nativeKey(Qt::Key_Colon, 0, Qt::ShiftModifier)), 186);
         QCOMPARE(virtualKeyOf(nativeKey(Qt::Key_Super_R, 0)), 92);
+        // Under X11 both Win keys come as Meta; the key symbol tells them apart.
+        QCOMPARE(virtualKeyOf(nativeKey(Qt::Key_Meta, 0xFFEB, Qt::MetaModifier)), 91);
+        QCOMPARE(virtualKeyOf(nativeKey(Qt::Key_Meta, 0xFFEC, Qt::MetaModifier)), 92);
         QCOMPARE(virtualKeyOf(nativeKey(Qt::Key_unknown, 0xFD0E)), 246);  // 3270 Attn
         QCOMPARE(virtualKeyOf(nativeKey(Qt::Key_VolumeUp, 0x1008FF13)), 0);
     }
