@@ -141,17 +141,19 @@ void ProgramLauncher::openWithDesktop(const QString& file)
     // xdg-open may stay until the document is closed; it is left running when the draw ends.
     auto* process = new QProcess;
     Report report = m_report;
-    QObject::connect(process, &QProcess::finished, process, [process, report, file](int exitCode, QProcess::ExitStatus status) {
+    auto finished = [process, report, file](int exitCode, QProcess::ExitStatus status) {
         if (status != QProcess::NormalExit || exitCode != 0)
             report(QStringLiteral("没有能打开“%1”的程序，请为这类文件安装一个程序。").arg(nativeName(file)));
         process->deleteLater();
-    });
-    QObject::connect(process, &QProcess::errorOccurred, process, [process, report](QProcess::ProcessError error) {
+    };
+    auto failed = [process, report](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
         report(QStringLiteral("无法启动 xdg-open：%1").arg(process->errorString()));
         process->deleteLater();
-    });
+    };
+    QObject::connect(process, &QProcess::finished, process, finished);
+    QObject::connect(process, &QProcess::errorOccurred, process, failed);
     // The handler xdg-open starts may inherit these channels and write much; nobody reads them.
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());

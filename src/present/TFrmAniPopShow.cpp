@@ -130,7 +130,8 @@ QImage TFrmAniPop::backdrop() const
 
 int TFrmAniPop::assignedKeyOf(const QKeyEvent& event) const
 {
-    return virtualKeyAmong(event, {hotKeyCode(m_settings, HotKey::StartStop), hotKeyCode(m_settings, HotKey::ClosePopup)});
+    return virtualKeyAmong(event,
+                           {hotKeyCode(m_settings, HotKey::StartStop), hotKeyCode(m_settings, HotKey::ClosePopup)});
 }
 
 void TFrmAniPop::keyPressEvent(QKeyEvent* event)
