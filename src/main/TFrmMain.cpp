@@ -7,6 +7,7 @@
 #include "present/SmoothLabel.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
+#include "present/ListPrintJob.h"
 #include "present/Pictures.h"
 #include "present/SoundPlayer.h"
 #include "present/TFrmAniPop.h"
@@ -61,11 +62,17 @@ TFrmMain::TFrmMain(IniStore& settings, ProgramFolder folder, Clock& clock, QWidg
     };
 }
 
-TFrmMain::~TFrmMain() = default;
+TFrmMain::~TFrmMain()
+{
+    // A job asked for at the last press still goes out before the program ends.
+    waitForPrintJobs();
+}
 
 void TFrmMain::FormCreate()
 {
     LoadConfig();
+    if (m_settings.readBool("Option", "LockEnable", false))
+        Locka();
     if (m_settings.readBool("Option", "AllBeginPicEnable", false))
         showFullScreenPicture(m_folder.resolve(m_settings.readString("Option", "AllBeginPic", "")));
     m_engine->startUp();
@@ -204,6 +211,7 @@ std::vector<size_t> TFrmMain::showWinners(const WinnerPopup& popup)
     context.maxNumber = m_engine->options().maxNumber;
     std::vector<size_t> struck = m_pop->showWinners(popup, context);
     takeKeyboardBack();
+    printPopupPress(popup, struck);
     return struck;
 }
 

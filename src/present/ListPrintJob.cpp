@@ -103,6 +103,9 @@ void report(QWidget* parent, const Outcome& outcome, bool spoolerDown)
         text += QStringLiteral("\r\r名单已保存为 %1,可以在打印机恢复后打开它再打印")
                     .arg(QDir::toNativeSeparators(outcome.keptAs));
     messageBox(parent, text, QStringLiteral("错误"), MessageButtons::Ok, MessageIcon::Error);
+    // The window that printed gets the keyboard back: the draw screen waits for its keys.
+    if (parent && parent->isVisible())
+        parent->window()->activateWindow();
 }
 
 }  // namespace
