@@ -120,7 +120,8 @@ private slots:
         QCOMPARE(dialog.windowTitle(), caption(3));  // the caption keeps naming the results file
 
         // Edits are saved as GBK lines; ".txt" is added to a name that lacks it, never twice.
-        v.memo()->appendPlainText(QStringLiteral("丙"));
+        v.memo()->moveCursor(QTextCursor::End);
+        v.memo()->insertPlainText(QStringLiteral("丙"));
         v.prompts->saveNames = {v.path("copy"), v.path("abc.txt")};
         dialog.Button3Click();
         dialog.Button3Click();
