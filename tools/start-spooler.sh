@@ -18,6 +18,9 @@ fi
 if ! lpstat -p PDF >/dev/null 2>&1; then
   lpadmin -p PDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 fi
+# The PostScript step before cups-pdf keeps the text of CJK fonts readable (for pdftotext) only
+# when poppler's cairo renderer makes it.
+lpadmin -p PDF -o pdftops-renderer-default=pdftocairo
 cupsenable PDF
 cupsaccept PDF
 lpadmin -d PDF >/dev/null
