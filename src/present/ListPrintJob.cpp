@@ -141,6 +141,11 @@ void printListJob(QWidget* parent, ListPrintRequest request)
     });
 }
 
+bool printJobsPending()
+{
+    return printThread().activeThreadCount() > 0;
+}
+
 void waitForPrintJobs()
 {
     printThread().waitForDone();

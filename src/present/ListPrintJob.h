@@ -32,4 +32,7 @@ bool checkPrinterInstalled(QWidget* parent);
 // calls it before it ends, so no job is cut off.
 void waitForPrintJobs();
 
+// Whether a job is still being laid out or handed to the spooler.
+bool printJobsPending();
+
 }  // namespace lotavo::ui
