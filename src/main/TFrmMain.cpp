@@ -71,8 +71,13 @@ TFrmMain::~TFrmMain()
 void TFrmMain::FormCreate()
 {
     LoadConfig();
+    // Engaged when the draw screen is up, so that its message shows over it; no menu can be
+    // reached before.
     if (m_settings.readBool("Option", "LockEnable", false))
-        Locka();
+        QTimer::singleShot(0, this, [this] {
+            if (!m_locked)
+                Locka();
+        });
     if (m_settings.readBool("Option", "AllBeginPicEnable", false))
         showFullScreenPicture(m_folder.resolve(m_settings.readString("Option", "AllBeginPic", "")));
     m_engine->startUp();

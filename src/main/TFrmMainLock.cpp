@@ -51,15 +51,14 @@ void TFrmMain::Locka()
 
 void TFrmMain::N129Click()
 {
-    runDialogCommand([this] {
-        bool passwordRight = false;
-        {
-            TfrmLock dialog(m_settings, this);
-            passwordRight = dialog.exec() == QDialog::Accepted;
-        }
-        if (passwordRight)
-            Locka();
+    bool passwordRight = false;
+    runDialogCommand([this, &passwordRight] {
+        TfrmLock dialog(m_settings, this);
+        passwordRight = dialog.exec() == QDialog::Accepted;
     });
+    // Once the draw screen is on top again, or it would cover the lock's message.
+    if (passwordRight)
+        Locka();
 }
 
 }  // namespace lotavo::ui

@@ -74,6 +74,9 @@ TfrmZJSList::TfrmZJSList(IniStore& settings, ProgramFolder folder, std::string r
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont text = Memo1->font();
+    text.setPointSize(11);  // names in Chinese stay legible
+    Memo1->setFont(text);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
