@@ -22,13 +22,16 @@ namespace {
 
 const QString kNoPrinter = QStringLiteral("你需要安装打印机才能打印！");
 
-// One worker thread: jobs reach the spooler in the order they were asked for.
+// One worker thread: jobs reach the spooler in the order they were asked for. It lives as long
+// as the application object.
 QThreadPool& printThread()
 {
-    static QThreadPool pool;
-    static const bool serial = (pool.setMaxThreadCount(1), true);
-    (void)serial;
-    return pool;
+    static QPointer<QThreadPool> pool;
+    if (!pool) {
+        pool = new QThreadPool(QCoreApplication::instance());
+        pool->setMaxThreadCount(1);
+    }
+    return *pool;
 }
 
 struct Outcome {
