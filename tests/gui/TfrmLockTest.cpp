@@ -197,7 +197,11 @@ private slots:
         QVERIFY(!screen.popup().findChild<QAction*>(QStringLiteral("N10"))->isVisible());
         QVERIFY(screen.popup().findChild<QAction*>(QStringLiteral("N3"))->isEnabled());  // hidden items only
 
-        // The keys of the draw stay active.
+        // The keys of the draw stay active: F11 switches though its menu item is disabled.
+        bool fullScreen = screen.fullScreen();
+        QTest::keyClick(&screen, Qt::Key_F11);
+        QCOMPARE(screen.fullScreen(), !fullScreen);
+        QTest::keyClick(&screen, Qt::Key_F11);
         QTimer::singleShot(100, [&] {
             QTest::keyRelease(&screen.popup(), Qt::Key_Space);
             QTest::keyClick(&screen.popup(), Qt::Key_Space);
