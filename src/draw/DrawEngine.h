@@ -61,6 +61,8 @@ public:
 
     // The results file of this session, as a path of this system.
     std::string resultsFilePath() const;
+    // Writes the results list to it; false (reported) when it cannot be written.
+    bool saveResults();
 
 private:
     // Levels (DrawEngineLevels.cpp)
@@ -106,7 +108,6 @@ private:
 
     // Recording (DrawEngineResults.cpp)
     void recordPress();
-    bool saveResults();
     std::string claimResultsFileName();
     std::string newResultsFileName() const;
     bool readCurrentListCount(size_t& count);

@@ -124,7 +124,7 @@ void DrawEngine::advanceLevel(AdvanceKind kind)
     if (!insidePress) {
         m_host.loadRollingLabelPositions(level);
         if (m_options.fjPrint)
-            m_host.printLines(m_state.levelList);
+            m_host.printLines(m_state.levelList, true);
     }
 
     if (level <= 0) {
@@ -194,7 +194,7 @@ void DrawEngine::endDraw()
     if (m_settings.readBool("Option", "OverAutoStop", true))
         halt();
     if (m_settings.readBool("Option", "PrintAll", false))
-        m_host.printLines(m_state.results);
+        m_host.printLines(m_state.results, false);
     std::string endPicture = m_folder.resolve(m_settings.readString("Option", "AllOverPic", ""));
     if (m_settings.readBool("Option", "AllOverPicEnable", false) && fileExists(endPicture))
         m_host.showFullScreenPicture(endPicture);

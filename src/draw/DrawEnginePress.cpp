@@ -92,7 +92,7 @@ void DrawEngine::pressRegular()
     recordPress();
     st.pressRecord.clear();
     if (m_options.fjPrint)
-        m_host.printLines(st.levelList);
+        m_host.printLines(st.levelList, true);
     if (!st.temporaryLevel && m_options.overPopup) {
         m_host.setLabelText(Label::GdArea1, "");
         m_host.showEndOfLevelPopup();
@@ -150,7 +150,7 @@ void DrawEngine::pressMultiLine()
 
     recordPress();
     if (m_options.print)
-        m_host.printLines(st.pressList);
+        m_host.printLines(st.pressList, true);
     if (lastPress && !st.temporaryLevel) {
         if (m_options.overPopup) {
             m_host.setLabelText(Label::GdArea1, "");

@@ -72,7 +72,8 @@ public:
     virtual void leaveDesignMode() {}
     virtual void saveLayout() {}
 
-    virtual void printLines(const EntryList& lines) { (void)lines; }
+    // Prints on the default printer; `withLevel` adds the level name to the heading.
+    virtual void printLines(const EntryList& lines, bool withLevel) { (void)lines; (void)withLevel; }
     virtual void openAwardScreen(const EntryList& lines) { (void)lines; }
     virtual void toggleFullScreen() {}
     // The launcher keys: program 1 opened with its parameters; the presentation of the second

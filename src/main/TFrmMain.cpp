@@ -7,6 +7,7 @@
 #include "present/SmoothLabel.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
+#include "present/ListPrintJob.h"
 #include "present/Pictures.h"
 #include "present/ProgramLauncher.h"
 #include "present/SoundPlayer.h"
@@ -58,11 +59,22 @@ TFrmMain::TFrmMain(IniStore& settings, ProgramFolder folder, Clock& clock, QWidg
     };
 }
 
-TFrmMain::~TFrmMain() = default;
+TFrmMain::~TFrmMain()
+{
+    // A job asked for at the last press still goes out before the program ends.
+    waitForPrintJobs();
+}
 
 void TFrmMain::FormCreate()
 {
     LoadConfig();
+    // Engaged when the draw screen is up, so that its message shows over it; no menu can be
+    // reached before.
+    if (m_settings.readBool("Option", "LockEnable", false))
+        QTimer::singleShot(0, this, [this] {
+            if (!m_locked)
+                Locka();
+        });
     if (m_settings.readBool("Option", "AllBeginPicEnable", false))
         showFullScreenPicture(m_folder.resolve(m_settings.readString("Option", "AllBeginPic", "")));
     m_engine->startUp();
@@ -201,6 +213,7 @@ std::vector<size_t> TFrmMain::showWinners(const WinnerPopup& popup)
     context.maxNumber = m_engine->options().maxNumber;
     std::vector<size_t> struck = m_pop->showWinners(popup, context);
     takeKeyboardBack();
+    printPopupPress(popup, struck);
     return struck;
 }
 

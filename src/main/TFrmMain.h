@@ -5,6 +5,7 @@
 #include "draw/ProgramFolder.h"
 #include "setup/DrawScreenLink.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -76,10 +77,17 @@ public:
     void toggleFullScreen() override;
     void launch(const std::string& program, const std::string& parameters) override;
     void launchSlideShow(const std::string& presentation, const std::string& parameters) override;
+    void printLines(const EntryList& lines, bool withLevel) override;
     void requestTerminate() override;
 
     // Window mode: 1 a regular maximised window, 2 full screen.
     void WindowsState(int mode);
+
+    // Printing and the settings lock (TFrmMainPrint.cpp, TFrmMainLock.cpp)
+    void Printmemo(const QStringList& lines, bool withLevel);
+    void Locka();
+    void N129Click();
+    bool settingsLocked() const { return m_locked; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -127,6 +135,7 @@ private:
     void ImgBGMouseMove(const QPoint& position);
     void SetTaskbar(bool show);
     void updateSwitchCaptions(const QString& caption);
+    void printPopupPress(const WinnerPopup& popup, const std::vector<size_t>& struck);
 
     // Timers
     void Timer1Timer();
@@ -170,6 +179,7 @@ private:
     QTimer* Timer3 = nullptr;
 
     bool m_fullScreen = false;
+    bool m_locked = false;
     bool m_terminate = false;
     bool m_closing = false;
     bool m_handlingKey = false;

@@ -6,6 +6,7 @@
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/Pictures.h"
+#include "present/TfrmZJSList.h"
 #include "setup/TfrmControlPan.h"
 #include "setup/TfrmJXName.h"
 #include "setup/TfrmWizard.h"
@@ -55,7 +56,7 @@ QMenu* TFrmMain::buildToolsMenu(QWidget* parent, bool lastItemReadsAdd)
             break;
         }
     connect(item(tools, "N35", "暂停抽奖       Pause键"), &QAction::triggered, this, &TFrmMain::N35Click);
-    connect(item(tools, "N129", "权限"), &QAction::triggered, this, [this] { notAvailableYet(QStringLiteral("权限")); });
+    connect(item(tools, "N129", "权限"), &QAction::triggered, this, &TFrmMain::N129Click);
     connect(item(tools, "N13", "重新抽奖"), &QAction::triggered, this, &TFrmMain::N13Click);
     connect(item(tools, "N59", "显示滚动字幕    HOME键"), &QAction::triggered, this, &TFrmMain::N59Click);
     QAction* temporary = item(tools, "N64", lastItemReadsAdd ? "增加临时奖级" : "临时增加奖级");
@@ -317,7 +318,16 @@ void TFrmMain::N9Click()
     });
 }
 void TFrmMain::N36Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("奖级细节")); }); }
-void TFrmMain::N22Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("查看中奖结果")); }); }
+void TFrmMain::N22Click()
+{
+    runDialogCommand([this] {
+        // The viewer reads the results file: saved now, it shows the results as they are.
+        if (!m_engine->saveResults())
+            return;
+        TfrmZJSList viewer(m_settings, m_folder, m_engine->state().resultsFileName, this);
+        viewer.exec();
+    });
+}
 
 void TFrmMain::N28Click()
 {

@@ -3,9 +3,6 @@
 #include "present/CommonDialogs.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 namespace lotavo::ui {
 
@@ -27,17 +24,6 @@ bool EditorPrompts::folder(QWidget* parent, const QString& prompt, QString& path
 bool EditorPrompts::text(QWidget* parent, const QString& caption, const QString& prompt, QString& value)
 {
     return inputBox(parent, caption, prompt, value);
-}
-
-bool EditorPrompts::printerInstalled()
-{
-    return !QPrinterInfo::availablePrinters().isEmpty();
-}
-
-bool EditorPrompts::setUpPrinter(QWidget* parent, QPrinter& printer)
-{
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace lotavo::ui

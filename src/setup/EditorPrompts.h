@@ -2,13 +2,12 @@
 
 #include <QString>
 
-class QPrinter;
 class QWidget;
 
 namespace lotavo::ui {
 
-// The questions the list editor asks the operator through standard dialogs: files, folders,
-// a line of text, a printer. A test answers them by overriding these.
+// The questions the list editor asks the operator through standard dialogs: files, folders and
+// a line of text. A test answers them by overriding these.
 class EditorPrompts {
 public:
     virtual ~EditorPrompts() = default;
@@ -20,9 +19,6 @@ public:
     virtual bool folder(QWidget* parent, const QString& prompt, QString& path);
     // The input box; false when cancelled (value unchanged).
     virtual bool text(QWidget* parent, const QString& caption, const QString& prompt, QString& value);
-    virtual bool printerInstalled();
-    // The print dialog on `printer`; false when cancelled.
-    virtual bool setUpPrinter(QWidget* parent, QPrinter& printer);
 };
 
 }  // namespace lotavo::ui

@@ -74,7 +74,7 @@ public:
     // The number list generator and the prize creator, opened modally from the tool menu.
     void setToolDialogs(std::function<void(TfrmJXName&)> numberList, std::function<void(TfrmJXName&)> prizeCreator);
 
-    // The dialogs that ask for files, folders, text and a printer. Use only for testing.
+    // The dialogs that ask for files, folders and text. Use only for testing.
     void setPrompts(std::unique_ptr<EditorPrompts> prompts);
     OfficeConverter& officeConverter() { return m_converter; }
 

@@ -3,11 +3,9 @@
 
 #include "present/QtText.h"
 #include "present/CommonDialogs.h"
+#include "present/ListPrintJob.h"
 #include "setup/EditorPrompts.h"
 #include "setup/ListImport.h"
-#include "setup/ListPrinter.h"
-
-#include <QPrinter>
 
 namespace lotavo::ui {
 
@@ -96,25 +94,16 @@ void TfrmJXName::mnuImportPicturesClick()
 
 void TfrmJXName::mnuPrintClick()
 {
-    if (!m_prompts->printerInstalled()) {
-        messageBox(this, QStringLiteral("你需要安装打印机才能打印！"), QStringLiteral("错误"), MessageButtons::Ok,
-                   MessageIcon::Error);
+    if (!checkPrinterInstalled(this))
         return;
-    }
     messageBox(this, QStringLiteral("请准备A4纸张,装入打印机, 名单每页分二列打印"), QStringLiteral("提示"),
                MessageButtons::Ok, MessageIcon::Information);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    if (!m_prompts->setUpPrinter(this, printer))
-        return;
     QStringList texts;
     const EntryList entries = lines();
     texts.reserve(static_cast<qsizetype>(entries.size()));
     for (const std::string& entry : entries)
         texts.append(fromGbk(entry));
-    if (!printList(printer, texts, ListPrintSettings::fromSettings(m_settings)))
-        messageBox(this, QStringLiteral("打印机无法开始打印"), QStringLiteral("错误"), MessageButtons::Ok,
-                   MessageIcon::Error);
+    printListJob(this, ListPrintRequest::fromSettings(m_settings, std::move(texts)));
 }
 
 void TfrmJXName::mnuSaveClick()

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPrinter>
 #include <QStringList>
 
 #include <memory>
@@ -32,8 +31,6 @@ public:
     QStringList files, saveNames, folders, texts;
     QStringList filters;      // the filters the file dialogs were shown with
     QStringList prompts;      // the prompts of the folder and text questions
-    bool printer = true;
-    QString pdf;              // where the print goes; empty: the print dialog is cancelled
 
     QString openFileName(QWidget*, const QString& filter) override
     {
@@ -58,15 +55,6 @@ public:
         if (answer.isEmpty())
             return false;
         value = answer;
-        return true;
-    }
-    bool printerInstalled() override { return printer; }
-    bool setUpPrinter(QWidget*, QPrinter& target) override
-    {
-        if (pdf.isEmpty())
-            return false;
-        target.setOutputFormat(QPrinter::PdfFormat);
-        target.setOutputFileName(pdf);
         return true;
     }
 };

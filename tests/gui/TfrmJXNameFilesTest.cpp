@@ -1,6 +1,7 @@
 // The list editor's file commands offscreen: the text and picture-folder imports, the JPEG
-// conversion, save and save as, and printing checked through a PDF printer.
+// conversion, save and save as, and printing checked through the PDF documents of its jobs.
 #include "EditorTestSupport.h"
+#include "PrintTestSupport.h"
 
 #include "draw/AtomicFile.h"
 #include "draw/Gbk.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QImage>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -34,32 +34,6 @@ void writePicture(const QString& path, const char* format)
     QImage image(40, 30, QImage::Format_RGB32);
     image.fill(QColor(200, 30, 30));
     QVERIFY(image.save(path, format));
-}
-
-QString pdfText(const QString& pdf, bool layout = true)
-{
-    QProcess process;
-    QStringList arguments;
-    if (layout)
-        arguments << QStringLiteral("-layout");
-    arguments << pdf << QStringLiteral("-");
-    process.start(QStringLiteral("pdftotext"), arguments);
-    process.waitForFinished(30000);
-    // The CJK fonts share some glyphs with the Kangxi radicals, which the text extraction
-    // may then report (⼩ for 小); compatibility normalisation folds them back.
-    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-}
-
-int pdfPages(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {pdf});
-    process.waitForFinished(30000);
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
-    for (const QString& line : lines)
-        if (line.startsWith(QStringLiteral("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    return -1;
 }
 
 }  // namespace
@@ -209,10 +183,11 @@ private slots:
     void printingWithoutAPrinterSaysSo()
     {
         EditorFixture f;
-        f.prompts->printer = false;
+        CapturedPrints spooler(ui::PrinterStatus::NoPrinter);
         ui::setNextMessageAnswers({MessageAnswer::Ok});
         f.editor->mnuPrintClick();
         QCOMPARE(ui::answeredMessages(), QStringList{QStringLiteral("你需要安装打印机才能打印！")});
+        QVERIFY(spooler.jobs().isEmpty());
     }
 
     void printsTwoColumnsUnderTheTitle()
@@ -220,29 +195,25 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext is not installed: apt-get install poppler-utils");
         EditorFixture f;
+        CapturedPrints spooler;
         f.settings.writeString("frmMainLabel", "lblMainCaptionCaption", G("新年联欢晚会"));
         f.editor->setLines(gbkLines({"1001 王小明", "1002 李四", "1003 张三", "1004 赵六", "1005 孙七"}));
-        f.prompts->pdf = f.path("print.pdf");
         ui::setNextMessageAnswers({MessageAnswer::Ok});
         f.editor->mnuPrintClick();
         QCOMPARE(ui::answeredMessages(), QStringList{QStringLiteral("请准备A4纸张,装入打印机, 名单每页分二列打印")});
-        QString text = pdfText(f.prompts->pdf);
-        QStringList rows;
-        for (const QString& line : text.split(QLatin1Char('\n')))
-            if (!line.trimmed().isEmpty())
-                rows.append(line.simplified());
-        QCOMPARE(rows, (QStringList{QStringLiteral("新年联欢晚会"), QStringLiteral("1001 王小明 1002 李四"),
-                                    QStringLiteral("1003 张三 1004 赵六"), QStringLiteral("1005 孙七")}));
-        QCOMPARE(pdfPages(f.prompts->pdf), 1);
-        if (QString folder = qEnvironmentVariable("LOTAVO_SCREENSHOTS"); !folder.isEmpty())
-            QFile::copy(f.prompts->pdf, folder + QStringLiteral("/print.pdf"));
+        QStringList jobs = spooler.jobs();
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(pdfRows(jobs[0]), (QStringList{QStringLiteral("新年联欢晚会"), QStringLiteral("1001 王小明 1002 李四"),
+                                               QStringLiteral("1003 张三 1004 赵六"), QStringLiteral("1005 孙七")}));
+        QCOMPARE(pdfPages(jobs[0]), 1);
 
         // An empty list prints the heading alone.
         f.editor->setLines({});
-        f.prompts->pdf = f.path("empty.pdf");
         ui::setNextMessageAnswers({MessageAnswer::Ok});
         f.editor->mnuPrintClick();
-        QCOMPARE(pdfText(f.prompts->pdf).trimmed(), QStringLiteral("新年联欢晚会"));
+        jobs = spooler.jobs();
+        QCOMPARE(jobs.size(), 2);
+        QCOMPARE(pdfText(jobs[1]).trimmed(), QStringLiteral("新年联欢晚会"));
     }
 
     void aLongListContinuesOnMorePagesWithoutTheHeading()
@@ -250,30 +221,24 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             QSKIP("pdfinfo and pdftotext are not installed: apt-get install poppler-utils");
         EditorFixture f;
+        CapturedPrints spooler;
         f.settings.writeString("frmMainLabel", "lblMainCaptionCaption", G("抽奖名单"));
         f.settings.writeBool("Option", "PrintCol1", true);
         EntryList lines;
         for (int i = 0; i < 120; ++i)
             lines.push_back(std::to_string(1000 + i) + G(" 参加者"));
         f.editor->setLines(lines);
-        f.prompts->pdf = f.path("long.pdf");
         ui::setNextMessageAnswers({MessageAnswer::Ok});
         f.editor->mnuPrintClick();
-        int pages = pdfPages(f.prompts->pdf);
+        const QString pdf = spooler.jobs().value(0);
+        int pages = pdfPages(pdf);
         QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
-        QString text = pdfText(f.prompts->pdf, false);
+        QString text = pdfText(pdf, false);
         QCOMPARE(text.count(QStringLiteral("抽奖名单")), 1);
         QVERIFY(text.contains(QStringLiteral("1119 参加者")));
         QStringList pageTexts = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
         QVERIFY(pageTexts.size() >= pages);
         QVERIFY(pageTexts[1].trimmed().startsWith(QStringLiteral("10")));
-
-        // Cancelling the print dialog prints nothing.
-        f.prompts->pdf.clear();
-        ui::setNextMessageAnswers({MessageAnswer::Ok});
-        QFile::remove(f.path("long.pdf"));
-        f.editor->mnuPrintClick();
-        QVERIFY(!QFile::exists(f.path("long.pdf")));
     }
 };
 

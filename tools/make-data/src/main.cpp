@@ -48,6 +48,8 @@ void writeSettings(const QString& data, const QString& preview)
     ini.set("Option", "GdAreaAlignment", "agTopCenter");
     ini.set("Option", "lblStarFirst", "当前奖项共");
     ini.set("Option", "lblStarTwo", "人");
+    // the settings lock opens with the three digits its dialog names
+    ini.set("Option", "PassWord", "168");
     // the end-of-level and confirmation windows: gold text on their red card, dark red on
     // the gold buttons
     ini.set("Option", "OverPopupFontName", "楷体_GB2312");

@@ -1,11 +1,11 @@
-#include "setup/ListPrinter.h"
+#include "present/ListPrinter.h"
 
 #include "present/QtText.h"
 #include "main/settings/IniStore.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 #include <cmath>
 
@@ -31,23 +31,23 @@ ListPrintSettings ListPrintSettings::fromSettings(const IniStore& settings)
     return print;
 }
 
-bool printList(QPrinter& printer, const QStringList& lines, const ListPrintSettings& settings)
+bool printList(QPagedPaintDevice& device, const QStringList& lines, const ListPrintSettings& settings)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
     QFont font(settings.fontName);
     font.setPointSize(settings.fontSize > 0 ? settings.fontSize : 12);
     painter.setFont(font);
-    QFontMetrics metrics(font, &printer);
+    QFontMetrics metrics(font, &device);
 
-    const int cmX = pixelsPerCm(printer.logicalDpiX());
-    const int cmY = pixelsPerCm(printer.logicalDpiY());
+    const int cmX = pixelsPerCm(device.logicalDpiX());
+    const int cmY = pixelsPerCm(device.logicalDpiY());
     const int lineHeight = metrics.size(0, QStringLiteral("软件部")).height() + 20;
     const int x0 = 2 * cmX;
     const int topMargin = cmY;
-    const int pageWidth = printer.width();
-    const int pageHeight = printer.height();
+    const int pageWidth = device.width();
+    const int pageHeight = device.height();
     // Texts are placed by their top-left corner, as the old printer calls did.
     auto textOut = [&](int x, int y, const QString& text) { painter.drawText(x, y + metrics.ascent(), text); };
 
@@ -60,7 +60,7 @@ bool printList(QPrinter& printer, const QStringList& lines, const ListPrintSetti
     for (const QString& line : lines) {
         // The page break waits for a line to go on the new page, so no blank page ends a job.
         if (pageFull) {
-            printer.newPage();
+            device.newPage();
             y = topMargin;
             pageFull = false;
         }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace lotavo {
 class IniStore;
@@ -24,9 +24,10 @@ struct ListPrintSettings {
     static ListPrintSettings fromSettings(const IniStore& settings);
 };
 
-// Prints `lines` as one job: the heading centred on the first page, then the lines in one
-// column or in two filled left to right, a new page whenever the next line would pass the
-// bottom margin. Returns false when the printer could not start the job.
-bool printList(QPrinter& printer, const QStringList& lines, const ListPrintSettings& settings);
+// Lays `lines` out on `device` as one document: the heading centred on the first page, then
+// the lines in one column or in two filled left to right, a new page whenever the next line
+// would pass the bottom margin. Returns false when the device could not be painted on.
+// Safe off the user-interface thread.
+bool printList(QPagedPaintDevice& device, const QStringList& lines, const ListPrintSettings& settings);
 
 }  // namespace lotavo::ui
