@@ -10,9 +10,10 @@
 // has as many digits as the start text, leading zeros kept.
 namespace lotavo::numbers {
 
-// The editor holds every line of a run, so a run stops here; ten million lines of a
-// nine-digit number already take about a gigabyte in the editor.
-constexpr int64_t kMaxRunLines = 10'000'000;
+// The editor holds every line of a run, a million lines in about 150 MB and seconds of
+// loading, so a run stops here, twice the largest ticket list of any event; a run of
+// nine-digit bounds would otherwise exhaust the memory.
+constexpr int64_t kMaxRunLines = 2'000'000;
 
 enum class RunProblem {
     None,
