@@ -91,6 +91,10 @@ void TZJRAutoPos::createComponents()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Light on the dark pop-up backgrounds, which are the usual ones.
+    QPalette light = Label2->palette();
+    light.setColor(QPalette::WindowText, Qt::white);
+    Label2->setPalette(light);
 
     Label1 = new QLabel(QStringLiteral("\n中奖人自动排列区域"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -155,6 +159,13 @@ void TZJRAutoPos::FormCreate()
     // Also after a failed preview: the area can be placed on the grey panel all the same.
     Resizer1->setActive(true);
     Resizer1->attach(Label1);
+}
+
+void TZJRAutoPos::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The mover's frame is shown along with the dialog and would lie over the area.
+    Label1->raise();
 }
 
 void TZJRAutoPos::placeControls()

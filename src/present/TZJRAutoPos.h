@@ -40,6 +40,9 @@ public:
     // preview of a big screen would otherwise cover the controls.
     static QSize dialogSize(QSize screen);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createComponents();
     void FormCreate();
