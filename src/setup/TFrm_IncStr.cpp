@@ -105,7 +105,7 @@ void TFrm_IncStr::RzButton1Click()
     if (m_running)
         return;
     using numbers::RunProblem;
-    // The number fields hold digits only, so their GBK form is their Latin-1 form.
+    // Fields that pass the check hold ASCII digits, the same bytes in GBK.
     std::string startText = Edit1->text().toStdString();
     numbers::RunPlan plan = numbers::planRun(startText, Edit2->text().toStdString());
     switch (plan.problem) {
@@ -143,7 +143,7 @@ void TFrm_IncStr::RzButton1Click()
         accept();
 }
 
-bool TFrm_IncStr::generate(const std::string& startText, long long lines)
+bool TFrm_IncStr::generate(const std::string& startText, int64_t lines)
 {
     ProgressBar1->setRange(0, static_cast<int>(lines - 1));
     ProgressBar1->setValue(0);

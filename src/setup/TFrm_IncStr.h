@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <string>
+
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -32,7 +35,7 @@ private:
     QLineEdit* numberField(QWidget* parent, const char* name, int left, int top);
     // Builds the lines, writes temp.txt and loads it into the editor; false when the
     // scratch file cannot be written.
-    bool generate(const std::string& startText, long long lines);
+    bool generate(const std::string& startText, int64_t lines);
     void setRunning(bool running);
 
     ProgramFolder m_folder;
