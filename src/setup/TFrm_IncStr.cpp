@@ -158,7 +158,9 @@ bool TFrm_IncStr::generate(const std::string& startText, int64_t lines)
                                              QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
                                              sincePaint.restart();
                                          });
-    ProgressBar1->setValue(ProgressBar1->maximum());
+    // Loading a long list into the editor takes far longer than making it; the bar turns
+    // into a busy indicator meanwhile.
+    ProgressBar1->setRange(0, 0);
     RzButton1->setText(QStringLiteral("载入中"));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
@@ -168,6 +170,8 @@ bool TFrm_IncStr::generate(const std::string& startText, int64_t lines)
         messageBox(this, QStringLiteral("无法写入临时文件temp.txt,编号没有生成\r") + QString::fromStdString(error),
                    QStringLiteral("错误"), MessageButtons::Ok, MessageIcon::Error);
         RzButton1->setText(QStringLiteral("确  定"));
+        ProgressBar1->setRange(0, 100);
+        ProgressBar1->setValue(0);
         return false;
     }
     text = std::string();
