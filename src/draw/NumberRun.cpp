@@ -34,6 +34,17 @@ size_t digitCount(int64_t value)
     return count;
 }
 
+void advance(std::string& digits)
+{
+    for (size_t i = digits.size(); i-- > 0;) {
+        if (digits[i] < '9') {
+            ++digits[i];
+            return;
+        }
+        digits[i] = '0';
+    }
+}
+
 }  // namespace
 
 RunPlan planRun(std::string_view startText, std::string_view endText)
@@ -59,17 +70,6 @@ RunPlan planRun(std::string_view startText, std::string_view endText)
     else if (plan.lines() > kMaxRunLines)
         plan.problem = RunProblem::TooManyLines;
     return plan;
-}
-
-void advance(std::string& digits)
-{
-    for (size_t i = digits.size(); i-- > 0;) {
-        if (digits[i] < '9') {
-            ++digits[i];
-            return;
-        }
-        digits[i] = '0';
-    }
 }
 
 std::string buildRun(std::string_view startText, int64_t lines, std::string_view prefix, std::string_view suffix,

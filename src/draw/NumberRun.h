@@ -35,12 +35,9 @@ struct RunPlan {
 // Checks the two fields as typed.
 RunPlan planRun(std::string_view startText, std::string_view endText);
 
-// The next number of the same width: "0099" → "0100"; a carry out of the first digit is
-// dropped, "999" → "000".
-void advance(std::string& digits);
-
 // `lines` lines of prefix + number + suffix from `startText` upwards, each ended by CR LF, as
-// one text (the list-file form). `progress` hears of every few thousand lines.
+// one text (the list-file form). Each number is the last one plus one at the same width,
+// "0099" → "0100"; a carry out of the first digit is dropped, "999" → "000". `progress` hears of every few thousand lines.
 std::string buildRun(std::string_view startText, int64_t lines, std::string_view prefix, std::string_view suffix,
                      const ToolProgress& progress = {});
 

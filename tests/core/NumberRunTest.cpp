@@ -33,16 +33,8 @@ TEST(NumberRunTest, RunsKeepTheWidthOfTheStart)
     // A start wider than the end value is fine: the end's leading zeros do not count.
     EXPECT_EQ(runLines("00008", "0011"), (EntryList {"00008", "00009", "00010", "00011"}));
     EXPECT_EQ(buildRun("7", 2, "", ""), "7\r\n8\r\n");
-}
-
-TEST(NumberRunTest, AdvanceCarriesAndDropsTheLastCarry)
-{
-    std::string digits = "0099";
-    advance(digits);
-    EXPECT_EQ(digits, "0100");
-    digits = "999";
-    advance(digits);
-    EXPECT_EQ(digits, "000");
+    // Past the last number of the width the run starts again from zeros.
+    EXPECT_EQ(buildRun("98", 3, "", ""), "98\r\n99\r\n00\r\n");
 }
 
 TEST(NumberRunTest, BadFieldsAreRefused)
