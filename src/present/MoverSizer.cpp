@@ -113,7 +113,7 @@ QRect MoverSizer::dragged(const QPoint& globalPosition) const
     QRect r = m_startGeometry;
     if (m_edges == None) {
         r.moveTo(snap(r.left() + delta.x(), m_gridX), snap(r.top() + delta.y(), m_gridY));
-        return r;
+        return keptInParent(r, true);
     }
     if (m_edges & Left)
         r.setLeft(std::min(snap(r.left() + delta.x(), m_gridX), r.right() - kMinimum));
@@ -123,7 +123,20 @@ QRect MoverSizer::dragged(const QPoint& globalPosition) const
         r.setTop(std::min(snap(r.top() + delta.y(), m_gridY), r.bottom() - kMinimum));
     if (m_edges & Bottom)
         r.setBottom(std::max(r.top() + snap(r.height() + delta.y(), m_gridY), r.top() + kMinimum) - 1);
-    return r;
+    return keptInParent(r, false);
+}
+
+QRect MoverSizer::keptInParent(QRect target, bool moving) const
+{
+    if (!m_keepInParent || !m_current || !m_current->parentWidget())
+        return target;
+    QRect bounds = m_current->parentWidget()->rect();
+    if (!moving)
+        return target.intersected(bounds);
+    // A control larger than its parent keeps its top-left corner inside.
+    target.moveLeft(std::max(bounds.left(), std::min(target.left(), bounds.right() + 1 - target.width())));
+    target.moveTop(std::max(bounds.top(), std::min(target.top(), bounds.bottom() + 1 - target.height())));
+    return target;
 }
 
 bool MoverSizer::eventFilter(QObject* watched, QEvent* event)

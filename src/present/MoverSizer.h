@@ -20,6 +20,8 @@ public:
     explicit MoverSizer(QObject* parent = nullptr);
 
     void setGrid(int x, int y);
+    // The control can neither be dragged nor sized past the edges of its parent.
+    void setKeepInParent(bool keep) { m_keepInParent = keep; }
     int gridX() const { return m_gridX; }
     int gridY() const { return m_gridY; }
 
@@ -46,11 +48,13 @@ private:
     static Qt::CursorShape cursorFor(int edges);
     int edgesAt(const QPoint& position) const;
     QRect dragged(const QPoint& globalPosition) const;
+    QRect keptInParent(QRect target, bool moving) const;
     void placeFrame();
 
     int m_gridX = 5;
     int m_gridY = 5;
     bool m_active = false;
+    bool m_keepInParent = false;
     QPointer<QWidget> m_current;
     QPointer<QRubberBand> m_frame;
     bool m_dragging = false;

@@ -6,6 +6,7 @@
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/PositionFile.h"
+#include "present/TZJRAutoPos.h"
 #include "present/WinnerLabel.h"
 
 #include <QColorDialog>
@@ -96,7 +97,9 @@ void TFrmAniPop::N10Click()
 void TFrmAniPop::N11Click()
 {
     updateChecks();
-    inform("自动排列-范围设置:此版本暂未提供");
+    TZJRAutoPos::open(m_settings, m_folder, this, QStringLiteral(" 设定完成,重新抽取方可显示您的设定位置"));
+    pumpedDelay(100);
+    setBackgroundTransparent(m_transparent);
 }
 
 // The font dialog of both arrangements starts with the font of the last winner label.

@@ -1,5 +1,6 @@
 // Showing, keys, clicks and closing of the winner pop-up.
 #include "present/TFrmAniPop.h"
+#include "draw/PrizeAttachmentKey.h"
 
 #include "present/HotKeys.h"
 #include "present/KeyMap.h"
@@ -102,7 +103,8 @@ void TFrmAniPop::playWinnerSound(const EntryList& lines, int mode)
 {
     m_sounds.stop();
     if (mode == 3 && !lines.empty()) {
-        std::string prizeSound = m_settings.readString("CreateAw", lines.front() + "WAV", "");
+        std::string prizeSound = m_settings.readString(
+            "CreateAw", prize::attachmentKey(lines.front(), prize::Attachment::Sound), "");
         QString path = fromPath(m_folder.resolve(prizeSound));
         if (!prizeSound.empty() && QFileInfo(path).isFile()) {
             m_sounds.play(path, true);

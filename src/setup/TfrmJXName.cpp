@@ -136,13 +136,6 @@ void TfrmJXName::createComponents()
     connect(tmAutoSave, &QTimer::timeout, this, &TfrmJXName::tmAutoSaveTimer);
 }
 
-void TfrmJXName::setToolDialogs(std::function<void(TfrmJXName&)> numberList,
-                                std::function<void(TfrmJXName&)> prizeCreator)
-{
-    m_numberList = std::move(numberList);
-    m_prizeCreator = std::move(prizeCreator);
-}
-
 void TfrmJXName::setPrompts(std::unique_ptr<EditorPrompts> prompts)
 {
     m_prompts = prompts ? std::move(prompts) : std::make_unique<EditorPrompts>();

@@ -71,8 +71,6 @@ public:
     // Run when closing has saved the list as Text.txt: the host clears the draw list and
     // loads it from that file again.
     void setOnMainListSaved(std::function<void()> reload) { m_onMainListSaved = std::move(reload); }
-    // The number list generator and the prize creator, opened modally from the tool menu.
-    void setToolDialogs(std::function<void(TfrmJXName&)> numberList, std::function<void(TfrmJXName&)> prizeCreator);
 
     // The dialogs that ask for files, folders and text. Use only for testing.
     void setPrompts(std::unique_ptr<EditorPrompts> prompts);
@@ -93,7 +91,7 @@ public:
     void mnuPasteClick();
     void mnuCutClick();
     void mnuFindClick();
-    // " 工具 "
+    // " 工具 "; the number list generator and the prize creator write into current().
     void mnuNumberListClick();
     void mnuPrizeListClick();
     void mnuJpgToBmpClick();
@@ -157,8 +155,6 @@ private:
     std::unique_ptr<EditorPrompts> m_prompts;
     OfficeConverter m_converter;
     std::function<void()> m_onMainListSaved;
-    std::function<void(TfrmJXName&)> m_numberList;
-    std::function<void(TfrmJXName&)> m_prizeCreator;
     int m_autoSaveInterval = 1000;
     bool m_autoSaveFailed = false;
 };

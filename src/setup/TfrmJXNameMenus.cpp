@@ -7,6 +7,8 @@
 #include "setup/FindDialog.h"
 #include "setup/ListImport.h"
 #include "setup/ProgressWindow.h"
+#include "setup/TFrm_IncStr.h"
+#include "setup/TfrmCreateAw.h"
 
 #include <QAction>
 #include <QMenu>
@@ -171,18 +173,14 @@ void TfrmJXName::FindDialog1Find(const QString& text, bool matchCase)
 
 void TfrmJXName::mnuNumberListClick()
 {
-    if (m_numberList)
-        m_numberList(*this);
-    else
-        showFadingMessage(QStringLiteral("编号生成功能暂不可用"));
+    TFrm_IncStr dialog(m_folder, this);
+    dialog.exec();
 }
 
 void TfrmJXName::mnuPrizeListClick()
 {
-    if (m_prizeCreator)
-        m_prizeCreator(*this);
-    else
-        showFadingMessage(QStringLiteral("奖品名单生成功能暂不可用"));
+    TfrmCreateAw dialog(m_settings, *m_random, *m_prompts, this);
+    dialog.exec();
 }
 
 void TfrmJXName::mnuJpgToBmpClick()

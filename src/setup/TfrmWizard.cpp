@@ -115,7 +115,7 @@ void TfrmWizard::createPages()
     ListPanel->setGeometry(0, 46, 541, 246);
 
     QWidget* page6 = createPage(QStringLiteral("第六步："), QStringLiteral("设置所选抽奖模式的选项"));
-    m_optionsPage = new WizardOptionsPage(*m_settings, m_folder, m_dialogs, page6);
+    m_optionsPage = new WizardOptionsPage(*m_settings, m_folder, page6);
     m_optionsPage->setGeometry(0, 0, 541, 292);
     m_optionsPage->lower();
 

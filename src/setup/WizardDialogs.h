@@ -13,18 +13,16 @@ class QWidget;
 namespace lotavo::ui {
 
 // The dialogs the wizard opens on the operator's behalf. The draw screen hands in the ones it
-// owns (text effect, winner arrangement); tests answer them without showing anything.
+// owns (the text effect); tests answer them without showing anything.
 struct WizardDialogs {
     // Font and colour of a screen text; false when cancelled.
     std::function<bool(QWidget* parent, QFont& font, QColor& colour)> chooseFont;
     // Text effect of a smoothed label; false when cancelled. Unset: the command is not offered.
     std::function<bool(QWidget* parent, TextEffect& effect)> chooseEffect;
-    // The winner auto-position dialog, modal. Unset: the command is not offered.
-    std::function<void(QWidget* parent)> autoPosition;
     // A prize picture file; empty when cancelled.
     std::function<QString(QWidget* parent)> choosePicture;
 
-    // Font and picture through the standard dialogs; the other two unset.
+    // Font and picture through the standard dialogs; the effect unset.
     static WizardDialogs standard();
 };
 

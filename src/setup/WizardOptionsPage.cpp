@@ -2,7 +2,7 @@
 
 #include "present/CommonDialogs.h"
 #include "present/PositionFile.h"
-#include "setup/WizardDialogs.h"
+#include "present/TZJRAutoPos.h"
 #include "setup/WizardLevelRows.h"
 #include "setup/WizardSettings.h"
 
@@ -51,9 +51,8 @@ void placeInBlanks(QSpinBox* spin, const QCheckBox* box, const QString& before, 
 
 }  // namespace
 
-WizardOptionsPage::WizardOptionsPage(WizardSettings& settings, ProgramFolder folder, const WizardDialogs& dialogs,
-                                     QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_folder(std::move(folder)), m_dialogs(dialogs)
+WizardOptionsPage::WizardOptionsPage(WizardSettings& settings, ProgramFolder folder, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_folder(std::move(folder))
 {
     createPopupGroup();
     createPictureGroup();
@@ -137,11 +136,7 @@ void WizardOptionsPage::load()
 
 void WizardOptionsPage::btnAutoPosClick()
 {
-    if (!m_dialogs.autoPosition) {
-        showFadingMessage(QStringLiteral("“中奖人显示范围”功能在本版本中尚未提供"), 1);
-        return;
-    }
-    m_dialogs.autoPosition(window());
+    TZJRAutoPos::open(m_settings.store(), m_folder, window(), QString());
 }
 
 void WizardOptionsPage::btnClearPosClick()

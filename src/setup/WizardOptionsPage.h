@@ -12,13 +12,12 @@ class QSpinBox;
 namespace lotavo::ui {
 
 class WizardSettings;
-struct WizardDialogs;
 
 // Page 6 of the wizard: the options of the chosen mode. Modes 1 to 3 show the winner pop-up
 // group, mode 4 the picture group.
 class WizardOptionsPage : public QWidget {
 public:
-    WizardOptionsPage(WizardSettings& settings, ProgramFolder folder, const WizardDialogs& dialogs, QWidget* parent);
+    WizardOptionsPage(WizardSettings& settings, ProgramFolder folder, QWidget* parent);
 
     // Which group shows.
     void showGroupFor(int mode);
@@ -42,7 +41,6 @@ private:
 
     WizardSettings& m_settings;
     ProgramFolder m_folder;
-    const WizardDialogs& m_dialogs;
 
     QGroupBox* gbPopup = nullptr;
     QPushButton* btnAutoPos = nullptr;
