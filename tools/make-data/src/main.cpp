@@ -133,7 +133,10 @@ int main(int argc, char** argv)
         writeSettings(data, preview);
         writeRollSound(data + QStringLiteral("/Sound/s.wav"));
         writeWinSound(data + QStringLiteral("/Sound/sha.wav"));
-        for (const char* folder : {"List", "Logo", "Photo"})
+        ensureFolder(data + QStringLiteral("/Photo"));
+        writePortraits(data + QStringLiteral("/Photo"));
+        writeGbkLines(data + QStringLiteral("/List/Photo.txt"), portraitListLines(), true);
+        for (const char* folder : {"List", "Logo"})
             writeBytes(data + QStringLiteral("/%1/.keep").arg(QString::fromLatin1(folder)), std::string());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "lotavo-make-data: %s\n", e.what());
