@@ -244,6 +244,8 @@ void TFrmMain::saveLayout()
     SaveScreenToIni();
     writePrizePictureKeys();
     m_pop->writeBack();
+    if (m_engine->options().mode == 4)
+        savePictureArea();
 }
 
 void TFrmMain::openAwardScreen(const EntryList&)

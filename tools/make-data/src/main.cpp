@@ -48,6 +48,11 @@ void writeSettings(const QString& data, const QString& preview)
     ini.set("Option", "GdAreaAlignment", "agTopCenter");
     ini.set("Option", "lblStarFirst", "当前奖项共");
     ini.set("Option", "lblStarTwo", "人");
+    // the picture area of the picture draw: a portrait left of the name, inside the panel
+    ini.set("Option", "ImgGdAreaLeft", 110);
+    ini.set("Option", "ImgGdAreaTop", 300);
+    ini.set("Option", "ImgGdAreaWidth", 160);
+    ini.set("Option", "ImgGdAreaHight", 213);
     // the end-of-level and confirmation windows: gold text on their red card, dark red on
     // the gold buttons
     ini.set("Option", "OverPopupFontName", "楷体_GB2312");
