@@ -68,10 +68,11 @@ void TTemporary::createComponents()
 
     label(this, QStringLiteral("本奖项设"), 18, 90);
     RzSpinEdit1 = spin(this, "RzSpinEdit1", 92, 86);
-    // The per-press field sits in the blanks of its label, as the sentence reads.
-    QLabel* perPress = label(this, QStringLiteral("人,每次抽取          人"), 156, 90);
-    int gap = perPress->fontMetrics().horizontalAdvance(QStringLiteral("人,每次抽取"));
-    RzSpinEdit2 = spin(this, "RzSpinEdit2", 156 + gap + 4, 86);
+    // The sentence "人,每次抽取 … 人" with the per-press field in its blanks, which are too
+    // narrow for a spin box in any font: the field goes between its two halves.
+    QLabel* perPress = label(this, QStringLiteral("人,每次抽取"), 156, 90);
+    RzSpinEdit2 = spin(this, "RzSpinEdit2", perPress->x() + perPress->width() + 4, 86);
+    label(this, QStringLiteral("人"), RzSpinEdit2->x() + RzSpinEdit2->width() + 4, 90);
 
     RzCheckBox1 = new QCheckBox(QStringLiteral("临时奖级使用临时名单"), this);
     RzCheckBox1->setObjectName(QStringLiteral("RzCheckBox1"));
