@@ -121,4 +121,25 @@ photos=$(ls "$data/Photo" | sed 's/\.[a-z]*$//')
 for name in $(echo "$picnames" | sed 's/  .*$//'); do
   echo "$photos" | grep -qx "$name" || fail "not a picture name: $name"
 done
-echo "gui end-to-end: 3 passed, 0 failed"
+
+# Regular draw with a temporary level of 2 in the middle of level 2, added from the menu.
+temp="$work/temporary"
+prepare_mode "$temp" 1
+launch "$temp"
+press 0.6; press 0.6          # level 3: five in one press
+press 0.6; press 0.6          # level 2: the first of three
+xdotool mousemove 960 540 click 3; sleep 0.5
+xdotool key Down Down Down Right Up Return
+wait_window "^临时奖项$" 5 >/dev/null || fail "no temporary-level dialog"
+xdotool key Tab Tab ctrl+a 2 Tab; sleep 0.3
+screenshot "$artefacts/temporary-dialog-$size.png"
+xdotool key Return; sleep 0.8
+for _ in 1 2; do press 0.6; press 0.6; done   # the temporary level
+screenshot "$artefacts/temporary-back-$size.png"
+for _ in 1 2 3; do press 0.6; press 0.6; done  # the rest of level 2, then level 1
+close_answering_no
+tresults=$(ls "$temp"/*中奖名单*.txt 2>/dev/null | head -n 1)
+[ -n "$tresults" ] || fail "no results file of the temporary-level draw"
+levels=$(iconv -f GBK -t UTF-8 "$tresults" | tr -d '\r' | sed 's/^.*  \([^ ]*\)$/\1/' | uniq -c | awk '{print $1 $2}' | tr '\n' ' ')
+[ "$levels" = "5三等奖 1二等奖 2临时奖项 2二等奖 1一等奖 " ] || fail "temporary level in the middle of level 2: $levels"
+echo "gui end-to-end: 4 passed, 0 failed"
