@@ -55,6 +55,8 @@ public:
     // The temporary-level dialog was confirmed: the draw switches to the level it describes
     // and comes back to the interrupted level after its last winner.
     void startTemporaryLevel();
+    // The list editor closed in the prize draw: the level is the list as it is now.
+    void prizeListEdited();
 
     const SessionState& state() const { return m_state; }
     const DrawOptions& options() const { return m_options; }

@@ -28,6 +28,13 @@ std::string DrawEngine::picturePath(std::string_view entry) const
     return m_folder.resolve(entry);
 }
 
+void DrawEngine::prizeListEdited()
+{
+    m_settings.writeInteger("JxNumber", "RzSpinEdit1", static_cast<int>(m_state.drawList.size()));
+    if (m_state.currentLevel > 0)
+        loadLevel(m_state.currentLevel);
+}
+
 void DrawEngine::pressPrize()
 {
     SessionState& st = m_state;

@@ -314,7 +314,10 @@ void TFrmMain::N9Click()
             editor.exec();
         }
         std::remove(working.c_str());
-        refreshRollingLabels();
+        if (m_engine->options().mode == 3)
+            m_engine->prizeListEdited();
+        else
+            refreshRollingLabels();
     });
 }
 void TFrmMain::N64Click()

@@ -212,3 +212,15 @@ TEST_F(PictureDraw, EmptyListsAndRedrawKeepTheArea)
     engine->redraw();
     EXPECT_EQ(host.pictureAreaSaves, 1) << "the redraw writes the area's geometry";
 }
+
+TEST_F(PrizeDraw, EditingThePrizeListMakesTheLevelTheListAsItIsNow)
+{
+    writeList({"A", "B", "C", "D"});
+    start();
+    pressOnce();
+    writeList({"A", "B"});
+    engine->reloadDrawList();
+    engine->prizeListEdited();
+    EXPECT_EQ(settings.readInteger("JxNumber", "RzSpinEdit1", 0), 2);
+    EXPECT_EQ(host.text(Label::Stat), "当前奖品共2个,已抽0个,还剩2个 ");
+}
