@@ -1,5 +1,6 @@
 #include "app/RehearsalHost.h"
 
+#include "app/RehearsalPictures.h"
 #include "draw/Gbk.h"
 
 #include <iostream>
@@ -48,6 +49,32 @@ void RehearsalHost::setLabelVisible(Label label, bool visible)
 bool RehearsalHost::isLabelVisible(Label label) const
 {
     return m_visible[static_cast<size_t>(label)];
+}
+
+// A picture the screen cannot show is reported once; the draw goes on as on the screen: the
+// roll skips it, and as a winner it is recorded by its name.
+bool RehearsalHost::showable(const std::string& path)
+{
+    auto known = m_showable.find(path);
+    if (known != m_showable.end())
+        return known->second;
+    std::string reason;
+    bool ok = canShowPicture(path, reason);
+    if (!ok)
+        std::cerr << "[提示] 图片无法显示,滚动时跳过: " << reason << "\n";
+    m_showable.emplace(path, ok);
+    return ok;
+}
+
+PictureShown RehearsalHost::showRollingPicture(const std::string& path)
+{
+    return showable(path) ? PictureShown::Shown : PictureShown::Undecodable;
+}
+
+void RehearsalHost::showAreaPicture(const std::string& path)
+{
+    if (!path.empty())
+        showable(path);
 }
 
 }  // namespace lotavo

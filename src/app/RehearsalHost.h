@@ -3,6 +3,7 @@
 #include "draw/DrawHost.h"
 
 #include <array>
+#include <map>
 #include <string>
 
 namespace lotavo {
@@ -25,7 +26,12 @@ public:
     void showFullScreenPicture(const std::string&) override {}
     std::vector<size_t> showWinners(const WinnerPopup&) override { return {}; }
     bool confirmPress(size_t, bool) override { return true; }
+    PictureShown showRollingPicture(const std::string& path) override;
+    void showAreaPicture(const std::string& path) override;
     void requestTerminate() override { m_terminateRequested = true; }
+
+    // Whether the screen could show a picture; one it could not is reported once.
+    bool showable(const std::string& path);
 
     bool terminateRequested() const { return m_terminateRequested; }
     // Warnings and errors shown so far: a rehearsal that met one did not run clean.
@@ -36,6 +42,8 @@ private:
     bool m_terminateRequested = false;
     int m_problems = 0;
     std::array<bool, 16> m_visible {};
+    std::map<std::string, bool> m_showable;  // picture path: could the screen show it
+
 };
 
 }  // namespace lotavo

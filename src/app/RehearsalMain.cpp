@@ -140,14 +140,13 @@ int main(int argc, char** argv)
 
     RehearsalHost host(args.saveList);
     DrawEngine engine(settings, folder, host, *clock);
-    int mode = settings.readInteger("Option", "ModeSelect", 1);
-    if (mode != 1 && mode != 2) {
-        std::cerr << "[提示] 预演目前只支持常规抽奖模式和多行滚动抽取 (ModeSelect = " << mode << ")\n";
-        return 1;
-    }
     engine.startUp();
     if (host.terminateRequested())
         return 1;
+    // The day before the event every picture is looked at, not only those the roll meets.
+    if (engine.options().mode == 4)
+        for (std::string_view entry : engine.state().drawList.views())
+            host.showable(engine.folder().resolve(entry));
 
     std::vector<LevelSummary> summary;
     const SessionState& st = engine.state();

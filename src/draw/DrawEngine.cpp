@@ -125,6 +125,11 @@ void DrawEngine::rollTick()
     DrawList& list = m_state.drawList;
     if (list.empty())
         return;
+    // The picture roll draws its indexes ahead, for the decoders.
+    if (m_options.mode == 4) {
+        rollPicture();
+        return;
+    }
     m_state.currentIndex = m_random.below(static_cast<uint32_t>(list.size()));
     if (m_options.mode == 2) {
         for (int i = 0; i < kRollingLabels; ++i)
@@ -158,6 +163,13 @@ void DrawEngine::showRollingLabels(int32_t count)
 
 void DrawEngine::setStatLine()
 {
+    if (m_options.mode == 3) {
+        m_host.setLabelText(Label::Stat, gbk::literal("当前奖品共") + std::to_string(m_state.levelTotal) +
+                                             gbk::literal("个,已抽") + std::to_string(m_state.levelDrawn) +
+                                             gbk::literal("个,还剩") + std::to_string(m_state.levelRemaining) +
+                                             gbk::literal("个 "));
+        return;
+    }
     const std::string& unit = m_options.lblStarTwo;
     std::string line = m_options.lblStarFirst + std::to_string(m_state.levelTotal) + unit + gbk::literal(",已抽") +
                        std::to_string(m_state.levelDrawn) + unit + gbk::literal(",还剩") +

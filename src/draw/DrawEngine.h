@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lotavo {
 
@@ -51,6 +52,11 @@ public:
     void reloadDrawList();
     void setKeyboardLock(bool locked);
     void fillAwardScreen(bool all);
+    // The temporary-level dialog was confirmed: the draw switches to the level it describes
+    // and comes back to the interrupted level after its last winner.
+    void startTemporaryLevel();
+    // The list editor closed in the prize draw: the level is the list as it is now.
+    void prizeListEdited();
 
     const SessionState& state() const { return m_state; }
     const DrawOptions& options() const { return m_options; }
@@ -106,6 +112,19 @@ private:
     bool confirmOrUndo(size_t count, bool lastPress);
     void setRemaining(int32_t remaining);
 
+    // Prize and picture draws (DrawEngineModes.cpp)
+    void pressPrize();
+    void pressPicture();
+    void rollPicture();
+    void setUpPictureArea();
+    void recordPictureNames();
+    std::string pictureName(std::string_view entry) const;
+    std::string picturePath(std::string_view entry) const;
+
+    // Temporary level (DrawEngineTemporary.cpp)
+    bool returnFromTemporaryLevel();
+    void restorePutAsideList();
+
     // Recording (DrawEngineResults.cpp)
     void recordPress();
     std::string claimResultsFileName();
@@ -125,6 +144,13 @@ private:
     DrawOptions m_options;
     RandomGenerator m_random;
     SessionState m_state;
+    // The pictures the picture draw's roll shows next, drawn ahead so they can be decoded
+    // ahead; each with the entry it was drawn for, as the list changes under it.
+    struct PlannedPicture {
+        size_t index;
+        std::string entry;
+    };
+    std::vector<PlannedPicture> m_picturePlan;
 };
 
 }  // namespace lotavo

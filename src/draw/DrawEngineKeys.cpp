@@ -25,11 +25,19 @@ void DrawEngine::keyDown(int key)
         enterDesign(true);
 
     bool startStop = key == keys.space1;
-    if (m_options.mode == 2 && !st.design && !st.temporaryLevel && startStop && st.keysUnlocked) {
+    bool haltingMode = m_options.mode == 2 || m_options.mode == 4;
+    if (haltingMode && st.temporaryLevel) {
+        if (m_options.mode == 2)
+            showRollingLabels(std::min(st.levelRemaining, st.perPress));
+        if (st.levelTotal == st.levelDrawn && !returnFromTemporaryLevel())
+            return;
+    }
+    if (haltingMode && !st.design && !st.temporaryLevel && startStop && st.keysUnlocked) {
         sizeRollingLabels();
         if (st.currentLevel == 0)
             return;
-        showRollingLabels(std::min(st.levelRemaining, st.perPress));
+        if (m_options.mode == 2)
+            showRollingLabels(std::min(st.levelRemaining, st.perPress));
         if (st.levelDone) {
             advanceLevel(AdvanceKind::BetweenPresses);
             st.levelDone = false;
@@ -60,6 +68,10 @@ void DrawEngine::keyDown(int key)
             st.levelList.clear();
         press();
     }
+    // The prize draw comes back like the regular draw, right after the last winner.
+    bool rollingMode = m_options.mode == 1 || m_options.mode == 3;
+    if (rollingMode && st.temporaryLevel && st.levelTotal == st.levelDrawn && !returnFromTemporaryLevel())
+        return;
 
     if (key == keys.awardScreenKeyS)
         fillAwardScreen(true);

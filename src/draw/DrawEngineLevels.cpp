@@ -23,6 +23,9 @@ std::string numbered(const char* prefix, int level)
 
 void DrawEngine::startSession()
 {
+    // A new session is never inside a temporary level.
+    m_state.temporaryLevel = false;
+    m_state.temporaryListPutAside = false;
     // A level count below one would leave the screen on a level that does not exist.
     m_state.currentLevel = std::max(1, m_settings.readInteger("Number", "AllJJ", 1));
     int level = m_state.currentLevel;
@@ -63,7 +66,18 @@ void DrawEngine::startSession()
     } else if (m_options.mode == 2) {
         showRollingLabels(m_state.perPress);
         m_host.loadRollingLabelPositions(level);
+    } else if (m_options.mode == 3) {
+        // The whole prize list is one level, drawn one prize per press.
+        m_settings.writeInteger("Number", "AllJJ", 1);
+        m_settings.writeInteger("JxNumberAAT", "r1", 1);
+        m_state.currentLevel = 1;
+        m_settings.writeInteger("JxNumber", "RzSpinEdit1", static_cast<int>(m_state.drawList.size()));
+        loadLevel(1);
     }
+    if (m_options.mode == 4)
+        setUpPictureArea();
+    else
+        m_host.setPictureAreaVisible(false);
 
     if (m_settings.readBool("Option", "SetGDChr", false)) {
         std::string fixed = m_settings.readString("Option", "SetChrS", "");
@@ -297,8 +311,10 @@ void DrawEngine::applyExclusionList(int level)
 
 void DrawEngine::sizeRollingLabels()
 {
-    if (!m_state.drawList.empty())
-        m_host.sizeRollingLabels(display::longestEntry(m_state.drawList));
+    if (m_state.drawList.empty())
+        return;
+    std::string longest = display::longestEntry(m_state.drawList);
+    m_host.sizeRollingLabels(m_options.mode == 4 ? pictureName(longest) : longest);
 }
 
 void DrawEngine::restoreState()
@@ -327,6 +343,8 @@ void DrawEngine::restoreState()
     setStatLine();
     if (m_options.mode == 2)
         showRollingLabels(std::min(m_state.levelRemaining, m_state.perPress));
+    else if (m_options.mode == 4)
+        setUpPictureArea();
     m_host.resultsChanged(m_state.results);
 }
 

@@ -18,9 +18,11 @@ void DrawEngine::press()
     case 2:
         pressMultiLine();
         break;
+    case 3:
+        pressPrize();
+        break;
     default:
-        message("本版本尚不能进行卖场奖品抽取和图像照片抽奖,请在设置中选择常规抽奖或多行滚动抽取。", "提示",
-                MessageButtons::Ok, MessageIcon::Information);
+        pressPicture();
         break;
     }
 }

@@ -119,6 +119,8 @@ void DrawEngine::redraw()
     size_t fileCount = 0;
     if (!readCurrentListCount(fileCount))
         return;
+    if (m_options.mode == 4)
+        m_host.savePictureArea();
     if (!st.results.empty() || fileCount != st.drawList.size()) {
         std::string question = gbk::literal("您的名单因为抽奖已经改变,是否要保存它? (如果保存则完整名单会发生残缺)\r\r另外本次的中奖者名单已保存为: ") +
                                st.resultsFileName;

@@ -21,6 +21,9 @@ enum class MessageIcon { None, Information, Warning, Question, Error, Exclamatio
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// What became of a rolling picture of the picture draw.
+enum class PictureShown { Shown, NotReady, Undecodable };
+
 // The winners of a press as the pop-up shows them.
 struct WinnerPopup {
     int level = 0;             // the arrangement file: <level>Pos.Ini, 0Pos.Ini for a temporary level
@@ -64,6 +67,18 @@ public:
     // The confirmation dialog of a press: true to keep the winners.
     virtual bool confirmPress(size_t winners, bool lastPress) = 0;
     virtual void showEndOfLevelPopup() {}
+
+    // The picture area of the picture draw. A rolling picture is shown only when it is already
+    // decoded: the roll never waits for a decoder. The roll names the pictures it will ask for
+    // next, so that they can be decoded ahead.
+    virtual PictureShown showRollingPicture(const std::string& path) { (void)path; return PictureShown::Undecodable; }
+    virtual void preparePictures(const std::vector<std::string>& paths) { (void)paths; }
+    // Shows this picture as soon as it is decoded, a placeholder when it cannot be; an empty
+    // path clears the area.
+    virtual void showAreaPicture(const std::string& path) { (void)path; }
+    virtual void setPictureAreaVisible(bool visible) { (void)visible; }
+    // Writes the area's position and size to the settings.
+    virtual void savePictureArea() {}
 
     virtual void sizeRollingLabels(std::string_view longestEntry) { (void)longestEntry; }
     virtual void loadRollingLabelPositions(int level) { (void)level; }

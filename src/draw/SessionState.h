@@ -27,6 +27,7 @@ struct SessionState {
     bool keysUnlocked = true;
     bool design = false;
     bool temporaryLevel = false;
+    bool temporaryListPutAside = false;  // the interrupted level's list waits in List/sy.txt
     bool levelDone = false;
     bool struckOut = false;
     bool multiList = false;

@@ -109,8 +109,14 @@ void TFrmMain::setLabelText(Label label, std::string_view text)
     QWidget* widget = labelWidget(label);
     if (auto* smooth = qobject_cast<SmoothLabel*>(widget))
         smooth->setText(fromGbk(text));
-    else if (auto* plain = qobject_cast<QLabel*>(widget))
+    else if (auto* plain = qobject_cast<QLabel*>(widget)) {
         plain->setText(fromGbk(text));
+        // A winner shown in a label sized for the rolling text (the prize draw rolls codes
+        // and ends on the prize name) must stay readable.
+        int needed = plain->fontMetrics().horizontalAdvance(plain->text()) + 8;
+        if (needed > plain->width())
+            plain->resize(std::min(needed, width()), plain->height());
+    }
     // Painted with the next pass of the event loop: the ten labels of a roll tick share one
     // paint instead of ten.
     widget->update();
@@ -254,6 +260,8 @@ void TFrmMain::saveLayout()
     SaveScreenToIni();
     writePrizePictureKeys();
     m_pop->writeBack();
+    if (m_engine->options().mode == 4)
+        savePictureArea();
 }
 
 void TFrmMain::openAwardScreen(const EntryList&)

@@ -26,6 +26,7 @@ class Clock;
 
 namespace lotavo::ui {
 
+class PictureRoller;
 class PictureView;
 class SmoothLabel;
 class SoundPlayer;
@@ -70,6 +71,11 @@ public:
     std::vector<size_t> showWinners(const WinnerPopup& popup) override;
     bool confirmPress(size_t winners, bool lastPress) override;
     void sizeRollingLabels(std::string_view longestEntry) override;
+    PictureShown showRollingPicture(const std::string& path) override;
+    void preparePictures(const std::vector<std::string>& paths) override;
+    void showAreaPicture(const std::string& path) override;
+    void setPictureAreaVisible(bool visible) override;
+    void savePictureArea() override;
     void enterDesignMode(bool showInsideTexts) override;
     void leaveDesignMode() override;
     void saveLayout() override;
@@ -88,6 +94,12 @@ public:
     void Locka();
     void N129Click();
     bool settingsLocked() const { return m_locked; }
+    // The picture the picture area shows (empty for none or the placeholder).
+    const QString& shownPicture() const { return m_shownPicture; }
+
+signals:
+    // The picture area shows another picture.
+    void pictureShown(const QString& path);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -137,6 +149,13 @@ private:
     void updateSwitchCaptions(const QString& caption);
     void printPopupPress(const WinnerPopup& popup, const std::vector<size_t>& struck);
 
+    // Picture area of the picture draw (TFrmMainPictures.cpp)
+    void showPictureNow(const QString& path, const QImage& image);
+    void showPlaceholder(const QString& path);
+    void pictureDecoded(const QString& path, bool ok);
+    // Temporary level (TFrmMainMenus.cpp)
+    void N64Click();
+
     // Timers
     void Timer1Timer();
     void Timer2Timer();
@@ -185,6 +204,9 @@ private:
     bool m_handlingKey = false;
     int m_releasedDuringKey = 0;
     std::string m_backgroundPath;
+    PictureRoller* m_pictures = nullptr;
+    QString m_shownPicture;
+    QString m_wantedPicture;  // shown as soon as it is decoded
 };
 
 }  // namespace lotavo::ui

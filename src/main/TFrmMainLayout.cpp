@@ -264,6 +264,13 @@ void TFrmMain::sizeRollingLabels(std::string_view longestEntry)
     size.setWidth(std::min(size.width(), screenSize(this).width()));
     for (QLabel* label : LblGdArea)
         label->resize(size);
+    // The picture draw may show its pictures alone, without their names.
+    if (m_engine->options().mode == 4) {
+        bool hide = m_settings.readBool("Option", "PicGDlblhide", false);
+        if (hide)
+            LblGdArea[0]->clear();
+        LblGdArea[0]->setVisible(!hide);
+    }
 }
 
 void TFrmMain::settingChanged(const std::string& section, const std::string& key)

@@ -8,6 +8,7 @@
 #include "present/Pictures.h"
 #include "present/TfrmZJSList.h"
 #include "setup/TfrmControlPan.h"
+#include "setup/TTemporary.h"
 #include "setup/TfrmJXName.h"
 #include "setup/TfrmWizard.h"
 
@@ -60,7 +61,7 @@ QMenu* TFrmMain::buildToolsMenu(QWidget* parent, bool lastItemReadsAdd)
     connect(item(tools, "N13", "重新抽奖"), &QAction::triggered, this, &TFrmMain::N13Click);
     connect(item(tools, "N59", "显示滚动字幕    HOME键"), &QAction::triggered, this, &TFrmMain::N59Click);
     QAction* temporary = item(tools, "N64", lastItemReadsAdd ? "增加临时奖级" : "临时增加奖级");
-    connect(temporary, &QAction::triggered, this, [this] { notAvailableYet(QStringLiteral("临时增加奖级")); });
+    connect(temporary, &QAction::triggered, this, &TFrmMain::N64Click);
     return tools;
 }
 
@@ -314,9 +315,21 @@ void TFrmMain::N9Click()
             editor.exec();
         }
         std::remove(working.c_str());
-        refreshRollingLabels();
+        if (m_engine->options().mode == 3)
+            m_engine->prizeListEdited();
+        else
+            refreshRollingLabels();
     });
 }
+void TFrmMain::N64Click()
+{
+    runDialogCommand([this] {
+        TTemporary dialog(m_settings, m_folder, *this, this);
+        if (dialog.exec() == QDialog::Accepted)
+            m_engine->startTemporaryLevel();
+    });
+}
+
 void TFrmMain::N36Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("奖级细节")); }); }
 void TFrmMain::N22Click()
 {
@@ -395,7 +408,7 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget && event->type() == QEvent::MouseMove && watched == ImgBG)
         ImgBGMouseMove(widget->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
-    bool clickable = watched == ImgBG || watched == imgAward || qobject_cast<QLabel*>(watched);
+    bool clickable = watched == ImgBG || watched == imgAward || watched == imgGDPicArea || qobject_cast<QLabel*>(watched);
     if (clickable && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !m_engine->state().design)
         ImgBGClick();

@@ -98,7 +98,7 @@ bool sizeFits(qint64 width, qint64 height, char* message, size_t capacity)
 
 // Only pointers and plain values live across setjmp here, so the longjmp back is safe.
 bool runJpeg(jpeg_decompress_struct* cinfo, JpegErrors* errors, const QByteArray* bytes, QImage* image,
-             std::vector<JSAMPLE>* cmykRow)
+             std::vector<JSAMPLE>* cmykRow, const QSize* bound)
 {
     if (setjmp(errors->jump))
         return false;
@@ -113,6 +113,14 @@ bool runJpeg(jpeg_decompress_struct* cinfo, JpegErrors* errors, const QByteArray
     }
     if (!sizeFits(cinfo->image_width, cinfo->image_height, errors->message, sizeof errors->message))
         return false;
+    if (bound->isValid()) {
+        unsigned denominator = 1;
+        while (denominator < 8 && cinfo->image_width / (denominator * 2) >= unsigned(bound->width()) &&
+               cinfo->image_height / (denominator * 2) >= unsigned(bound->height()))
+            denominator *= 2;
+        cinfo->scale_num = 1;
+        cinfo->scale_denom = denominator;
+    }
     bool cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
     // Bytes in memory of QImage::Format_RGB32, opaque.
     cinfo->out_color_space = cmyk ? JCS_CMYK : (Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB);
@@ -139,7 +147,7 @@ bool runJpeg(jpeg_decompress_struct* cinfo, JpegErrors* errors, const QByteArray
     return true;
 }
 
-DecodedPicture decodeJpeg(const QString& path, const QByteArray& bytes)
+DecodedPicture decodeJpeg(const QString& path, const QByteArray& bytes, QSize bound)
 {
     DecodedPicture result;
     jpeg_decompress_struct cinfo{};
@@ -151,7 +159,7 @@ DecodedPicture decodeJpeg(const QString& path, const QByteArray& bytes)
     errors.progress.progress_monitor = jpegProgress;
     QImage image;
     std::vector<JSAMPLE> cmykRow;
-    bool ok = runJpeg(&cinfo, &errors, &bytes, &image, &cmykRow);
+    bool ok = runJpeg(&cinfo, &errors, &bytes, &image, &cmykRow, &bound);
     jpeg_destroy_decompress(&cinfo);
     if (ok) {
         result.frames.push_back(std::move(image));
@@ -394,9 +402,7 @@ std::string bmp24(const QImage& picture)
     return bytes;
 }
 
-}  // namespace
-
-DecodedPicture decodePicture(const QString& path)
+DecodedPicture decodeFile(const QString& path, QSize bound)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -406,11 +412,29 @@ DecodedPicture decodePicture(const QString& path)
     }
     QByteArray head = file.peek(4);
     if (head.startsWith("\xFF\xD8\xFF"))
-        return decodeJpeg(path, file.readAll());
+        return decodeJpeg(path, file.readAll(), bound);
     file.close();
     if (head.startsWith("GIF8"))
         return decodeGif(path);
     return decodeWithQt(path);
+}
+
+}  // namespace
+
+DecodedPicture decodePicture(const QString& path)
+{
+    return decodePictureAt(path, QSize());
+}
+
+DecodedPicture decodePictureAt(const QString& path, QSize size)
+{
+    DecodedPicture picture = decodeFile(path, size);
+    if (!size.isValid() || !picture.ok())
+        return picture;
+    QImage shown = picture.frames.front().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.frames.assign(1, std::move(shown));
+    picture.delaysMs.assign(1, 0);
+    return picture;
 }
 
 bool convertJpegToBmp(const QString& jpegPath, const QString& bmpPath, QString* error)

@@ -21,6 +21,9 @@ struct DecodedPicture {
 };
 
 DecodedPicture decodePicture(const QString& path);
+// The first frame only, stretched to `size`; a JPEG is decoded at the smallest scale that is
+// not below it, which makes a photo of a camera several times faster to show small.
+DecodedPicture decodePictureAt(const QString& path, QSize size);
 
 // Decodes a JPEG file to a BMP file (24-bit); false with `error` set when it cannot.
 bool convertJpegToBmp(const QString& jpegPath, const QString& bmpPath, QString* error = nullptr);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <deque>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,24 @@ public:
         confirmAnswers.pop_front();
         return a;
     }
+    PictureShown showRollingPicture(const std::string& path) override
+    {
+        if (undecodable.count(path))
+            return PictureShown::Undecodable;
+        if (notReady.count(path))
+            return PictureShown::NotReady;
+        rolledPictures.push_back(path);
+        return PictureShown::Shown;
+    }
+    void preparePictures(const std::vector<std::string>& paths) override { prepared = paths; }
+    void showAreaPicture(const std::string& path) override { areaPictures.push_back(path); }
+    void setPictureAreaVisible(bool v) override { pictureArea = v; }
+    void savePictureArea() override { ++pictureAreaSaves; }
+    void setPrizePicture(const std::string& path, bool inPopup) override
+    {
+        prizePictures.push_back(path + (inPopup ? " pop" : " screen"));
+    }
+    void showEndOfLevelPopup() override { ++endOfLevelPopups; }
     void openAwardScreen(const EntryList& lines) override { awardScreens.push_back(lines); }
     void requestTerminate() override { terminateRequested = true; }
 
@@ -91,6 +110,11 @@ public:
     std::deque<bool> confirmAnswers;
     std::vector<size_t> confirmations;
     std::vector<EntryList> awardScreens;
+    std::set<std::string> undecodable, notReady;   // picture paths
+    std::vector<std::string> rolledPictures, prepared, areaPictures, prizePictures;
+    bool pictureArea = false;
+    int pictureAreaSaves = 0;
+    int endOfLevelPopups = 0;
 };
 
 }  // namespace lotavo::test

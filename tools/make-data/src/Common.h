@@ -97,6 +97,10 @@ QImage paintMainBackground(int w, int h, ThemeId id, uint32_t seed);
 QImage paintPopupBackground(int w, int h, ThemeId id, uint32_t seed);
 QImage paintSplash();
 
+// The portraits of the sample picture draw (folder Photo) and the list that names them.
+void writePortraits(const QString& photoFolder);
+std::vector<std::string> portraitListLines();
+
 // Small pictures of the dialogs (folder Bmp).
 void writeDialogPictures(const QString& bmpFolder);
 

@@ -50,6 +50,11 @@ void writeSettings(const QString& data, const QString& preview)
     ini.set("Option", "lblStarTwo", "人");
     // the settings lock opens with the three digits its dialog names
     ini.set("Option", "PassWord", "168");
+    // the picture area of the picture draw: a portrait left of the name, inside the panel
+    ini.set("Option", "ImgGdAreaLeft", 110);
+    ini.set("Option", "ImgGdAreaTop", 300);
+    ini.set("Option", "ImgGdAreaWidth", 160);
+    ini.set("Option", "ImgGdAreaHight", 213);
     // the end-of-level and confirmation windows: gold text on their red card, dark red on
     // the gold buttons
     ini.set("Option", "OverPopupFontName", "楷体_GB2312");
@@ -135,7 +140,10 @@ int main(int argc, char** argv)
         writeSettings(data, preview);
         writeRollSound(data + QStringLiteral("/Sound/s.wav"));
         writeWinSound(data + QStringLiteral("/Sound/sha.wav"));
-        for (const char* folder : {"List", "Logo", "Photo"})
+        ensureFolder(data + QStringLiteral("/Photo"));
+        writePortraits(data + QStringLiteral("/Photo"));
+        writeGbkLines(data + QStringLiteral("/List/Photo.txt"), portraitListLines(), true);
+        for (const char* folder : {"List", "Logo"})
             writeBytes(data + QStringLiteral("/%1/.keep").arg(QString::fromLatin1(folder)), std::string());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "lotavo-make-data: %s\n", e.what());
