@@ -6,7 +6,6 @@
 #include "draw/Clock.h"
 #include "main/TFrmMain.h"
 #include "present/FontNames.h"
-#include "present/GlyphCache.h"
 #include "main/settings/IniStore.h"
 #include "present/TFrmAniPop.h"
 
@@ -117,7 +116,6 @@ void runPopupLatency(ui::TFrmMain& screen)
 
 int main(int argc, char** argv)
 {
-    ui::cacheLargeGlyphs();
     QApplication app(argc, argv);
     ui::installFontSubstitutions();
     const char* data = argc > 1 ? argv[1] : "data";

@@ -2,7 +2,6 @@
 #include "draw/Clock.h"
 #include "draw/ProgramFolder.h"
 #include "present/FontNames.h"
-#include "present/GlyphCache.h"
 #include "main/InputMethodCheck.h"
 #include "present/QtText.h"
 #include "main/TFrmMain.h"
@@ -70,7 +69,6 @@ private:
 
 int main(int argc, char** argv)
 {
-    ui::cacheLargeGlyphs();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lotavo软件"));
     ui::installFontSubstitutions();
