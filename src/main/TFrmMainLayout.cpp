@@ -5,6 +5,7 @@
 #include "draw/DisplayText.h"
 #include "present/FontNames.h"
 #include "present/QtText.h"
+#include "present/RollingLabel.h"
 #include "present/RollingLabelBox.h"
 #include "present/SmoothLabel.h"
 #include "present/TextEffectKeys.h"
@@ -60,7 +61,7 @@ void TFrmMain::createComponents()
     lblPause->hide();
 
     for (int i = 0; i < kRollingLabels; ++i) {
-        auto* label = new QLabel(this);
+        auto* label = new RollingLabel(this);
         label->setObjectName(QStringLiteral("LblGdArea%1").arg(i + 1));
         label->setAutoFillBackground(true);
         label->setTextFormat(Qt::PlainText);
