@@ -1,5 +1,6 @@
-// The rolling label draws its text from cached glyphs: it must look like a plain label with
-// the same text, font, colour and alignment, and follow changes of colour and font.
+// Rolling labels (and winner labels) draw their text from cached glyphs: they must look like a
+// plain label with the same text, font, colour and alignment, and follow changes of colour and
+// font.
 #include "present/FontNames.h"
 #include "present/RollingLabel.h"
 
@@ -95,6 +96,12 @@ private slots:
         dress(rolling, storedFont(QStringLiteral("黑体"), 20), QColor(255, 215, 0), Qt::AlignLeft | Qt::AlignVCenter);
         Ink small = inkOf(rolling.grab().toImage());
         QVERIFY(small.box.width() < gold.box.width() * 2 / 3);
+
+        // Glyphs alone carry no strike-out line (the confirmation mode of the pop-up uses it).
+        QFont struck = storedFont(QStringLiteral("黑体"), 20);
+        struck.setStrikeOut(true);
+        dress(rolling, struck, QColor(255, 215, 0), Qt::AlignLeft | Qt::AlignVCenter);
+        QVERIFY(inkOf(rolling.grab().toImage()).pixels > small.pixels + small.box.width() / 2);
 
         rolling.setText(QString());
         QCOMPARE(inkOf(rolling.grab().toImage()).pixels, 0);
