@@ -5,6 +5,8 @@
 #include "draw/DisplayText.h"
 #include "present/FontNames.h"
 #include "present/QtText.h"
+#include "present/RollingLabel.h"
+#include "present/RollingLabelBox.h"
 #include "present/SmoothLabel.h"
 #include "present/TextEffectKeys.h"
 #include "main/settings/IniStore.h"
@@ -12,7 +14,6 @@
 #include "present/Pictures.h"
 #include "present/TFrmAniPop.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QResizeEvent>
 #include <QScreen>
@@ -60,7 +61,7 @@ void TFrmMain::createComponents()
     lblPause->hide();
 
     for (int i = 0; i < kRollingLabels; ++i) {
-        auto* label = new QLabel(this);
+        auto* label = new RollingLabel(this);
         label->setObjectName(QStringLiteral("LblGdArea%1").arg(i + 1));
         label->setAutoFillBackground(true);
         label->setTextFormat(Qt::PlainText);
@@ -258,10 +259,7 @@ void TFrmMain::sizeRollingLabels(std::string_view longestEntry)
 {
     const DisplayOptions& d = m_engine->options().display;
     std::string text = d.showOnly ? display::select(longestEntry, d.showStrP, d.showStrO) : std::string(longestEntry);
-    QFontMetrics metrics(LblGdArea[0]->font());
-    QSize size = metrics.size(Qt::TextSingleLine, fromGbk(text)) + QSize(8, 4);
-    // Ten thousand bytes of one entry must not make a label wider than the screen.
-    size.setWidth(std::min(size.width(), screenSize(this).width()));
+    QSize size = rollingLabelBox(LblGdArea[0]->font(), fromGbk(text), screenSize(this).width());
     for (QLabel* label : LblGdArea)
         label->resize(size);
     // The picture draw may show its pictures alone, without their names.

@@ -47,6 +47,11 @@ public:
     void setBackgroundColour(const QColor& colour);  // invalid colour: transparent
     const QString& fileName() const { return m_fileName; }
 
+    // Scales the picture for `target` on a worker thread, so that its first paint at that
+    // size finds it ready: the full-screen picture of a window that opens later is not
+    // scaled while the audience waits for the window.
+    void prepare(QSize target);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -66,6 +71,8 @@ private:
     // repaint it fifty times a second, piece by piece.
     QPixmap m_cached;
     bool m_cacheValid = false;
+    QPixmap m_prepared;  // from prepare(), for the first frame at its size
+    qint64 m_preparedKey = 0;
 };
 
 }  // namespace lotavo::ui

@@ -177,6 +177,7 @@ void TFrmAniPop::loadBackground()
         picture.delaysMs.push_back(0);
         imgPopBG->setPicture(std::move(picture));
     }
+    imgPopBG->prepare(size());
 }
 
 void TFrmAniPop::applyPrizePictureKeys()

@@ -10,6 +10,8 @@
 #include "present/WinnerArrangement.h"
 #include "present/WinnerLabel.h"
 
+#include <QFontInfo>
+
 #include <algorithm>
 
 namespace lotavo::ui {
@@ -81,14 +83,24 @@ void TFrmAniPop::CreateLabel(const EntryList& lines, const PopupContext& context
     QFont font = storedFont(fromGbk(m_settings.readString("AniPopFont", "FontName", gbk::literal("宋体"))),
                             m_settings.readInteger("AniPopFont", "FontSize", 10));
     QColor colour = toQColor(m_settings.readInteger("AniPopFont", "FontColor", 0));
-    measuring.setLabelFont(font);
-    std::vector<QPoint> cells =
-        arrangement::flowPositions(count, measuring.sizeHint(), arrangement::readCellGrid(m_settings, width()));
+    // Sizes stay in points, so that the font commands and the position file read them back.
+    auto atPixels = [&](int pixelSize) {
+        QFont sized = font;
+        if (pixelSize > 0)
+            sized.setPointSizeF(pixelSize * 72.0 / logicalDpiY());
+        return sized;
+    };
+    arrangement::Flow flow = arrangement::fitFlow(
+        count, arrangement::readCellGrid(m_settings, width()), size(), QFontInfo(font).pixelSize(), [&](int pixelSize) {
+            measuring.setLabelFont(atPixels(pixelSize));
+            return measuring.sizeHint();
+        });
+    font = atPixels(flow.pixelSize);
     for (size_t i = 0; i < count; ++i) {
         WinnerLabel* label = addWinnerLabel(i, fromGbk(lines[i]));
         label->setLabelFont(font);
         label->setColour(colour);
-        label->move(cells[i]);
+        label->move(flow.positions[i]);
         label->show();
     }
 }

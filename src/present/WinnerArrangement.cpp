@@ -42,6 +42,59 @@ std::vector<QPoint> flowPositions(size_t count, QSize cell, const CellGrid& grid
     return positions;
 }
 
+bool fitsIn(const std::vector<QPoint>& positions, QSize cell, QSize area)
+{
+    return std::all_of(positions.begin(), positions.end(), [&](QPoint at) {
+        return at.x() + cell.width() <= area.width() && at.y() + cell.height() <= area.height();
+    });
+}
+
+namespace {
+
+// The gaps were chosen for the stored font; at a smaller font they shrink in proportion, so
+// that the smaller block keeps the look of the design instead of spreading apart.
+CellGrid scaledGaps(const CellGrid& grid, int pixelSize, int storedPixels)
+{
+    CellGrid scaled = grid;
+    scaled.scLe = grid.scLe * pixelSize / storedPixels;
+    scaled.scHang = grid.scHang * pixelSize / storedPixels;
+    return scaled;
+}
+
+}  // namespace
+
+Flow fitFlow(size_t count, const CellGrid& grid, QSize area, int storedPixels,
+             const std::function<QSize(int pixelSize)>& cellAt)
+{
+    Flow stored {0, cellAt(0), {}};
+    stored.positions = flowPositions(count, stored.cell, grid);
+    if (fitsIn(stored.positions, stored.cell, area) || storedPixels <= kSmallestPixels)
+        return stored;
+
+    auto flowAt = [&](int pixelSize) {
+        Flow flow {pixelSize, cellAt(pixelSize), {}};
+        flow.positions = flowPositions(count, flow.cell, scaledGaps(grid, pixelSize, storedPixels));
+        return flow;
+    };
+    // Smaller cells never need more room, so the largest size that fits is found by halving.
+    int low = kSmallestPixels;
+    int high = storedPixels - 1;
+    Flow best = flowAt(low);
+    if (!fitsIn(best.positions, best.cell, area))
+        return best;
+    while (low < high) {
+        int middle = (low + high + 1) / 2;
+        Flow flow = flowAt(middle);
+        if (fitsIn(flow.positions, flow.cell, area)) {
+            low = middle;
+            best = std::move(flow);
+        } else {
+            high = middle - 1;
+        }
+    }
+    return best;
+}
+
 std::string measuringText(std::string_view longestEntry, const DisplayOptions& display, int serialCounter)
 {
     std::string text(longestEntry);

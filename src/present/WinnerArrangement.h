@@ -6,6 +6,7 @@
 #include <QSize>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,22 @@ size_t shownCount(size_t lines, int maxNumber);
 // The top-left corner of each of `count` cells. The wrap test comes before the placement,
 // so a cell wider than the row leaves the first row empty.
 std::vector<QPoint> flowPositions(size_t count, QSize cell, const CellGrid& grid);
+
+// Whether every cell of the flow lies inside `area` (the pop-up).
+bool fitsIn(const std::vector<QPoint>& positions, QSize cell, QSize area);
+
+// The flow of a press with more winners than the pop-up holds at the stored font: the font
+// is made smaller, and the gaps of the grid with it, until every cell fits on the pop-up,
+// but not below kSmallestPixels. A flow that fits at the stored font stays as it is
+// (pixelSize 0). `cellAt` gives the cell size at a pixel size (0: the stored font).
+struct Flow {
+    int pixelSize = 0;
+    QSize cell;
+    std::vector<QPoint> positions;
+};
+inline constexpr int kSmallestPixels = 14;
+Flow fitFlow(size_t count, const CellGrid& grid, QSize area, int storedPixels,
+             const std::function<QSize(int pixelSize)>& cellAt);
 
 // The text whose size gives the cells: the longest entry cut like the pop-up's display text
 // and prefixed with the serial number when numbering is on (GBK).

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QThreadPool>
 #include <QtTest>
 
 #include <cstdio>
@@ -328,6 +329,41 @@ private slots:
         QVERIFY(!view.load(file("bad.gif"), &error));
         QVERIFY(view.isEmpty());
         QVERIFY(!error.isEmpty());
+    }
+
+    void preparedPictureIsTheOneShownAtItsSize()
+    {
+        auto halves = [](QColor left, QColor right) {
+            QImage image(4, 2, QImage::Format_RGB32);
+            image.fill(right);
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 2; ++x)
+                    image.setPixelColor(x, y, left);
+            DecodedPicture picture;
+            picture.frames.push_back(image.convertToFormat(QImage::Format_Indexed8));
+            picture.delaysMs.push_back(0);
+            return picture;
+        };
+        PictureView view;
+        view.setStretch(true);
+        view.resize(400, 100);
+        view.setPicture(halves(Qt::red, Qt::blue));
+        view.prepare(view.size());
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        QImage shown = view.grab().toImage();
+        QCOMPARE(shown.pixelColor(20, 50), QColor(Qt::red));
+        QCOMPARE(shown.pixelColor(380, 50), QColor(Qt::blue));
+
+        // A picture replaced while its scaled copy is being made: the new one is shown.
+        view.setPicture(halves(Qt::green, Qt::yellow));
+        view.prepare(view.size());
+        view.setPicture(halves(Qt::white, Qt::black));
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        shown = view.grab().toImage();
+        QCOMPARE(shown.pixelColor(20, 50), QColor(Qt::white));
+        QCOMPARE(shown.pixelColor(380, 50), QColor(Qt::black));
     }
 
     void pictureWindowClosesOnlyOnTheStartStopKey()

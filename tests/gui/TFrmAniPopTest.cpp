@@ -2,6 +2,7 @@
 // it, the opening delay and automatic close, design mode with the position file, strike-out
 // in confirmation mode, the menus and the effects.
 #include "draw/Gbk.h"
+#include "present/FontNames.h"
 #include "present/SmoothLabel.h"
 #include "main/settings/IniStore.h"
 #include "present/PopupEffect.h"
@@ -230,6 +231,51 @@ private slots:
         stage.show(2, [&] {
             QCOMPARE(stage.label(0)->pos(), QPoint(10, 10 + cell.height() + 15));
             QCOMPARE(stage.label(1)->pos(), QPoint(10, 10 + 2 * (cell.height() + 15)));
+            stage.closeNormally();
+        });
+        QVERIFY(!stage.timedOut);
+    }
+
+    void aPressTooLargeForThePopupShrinksUntilEveryWinnerIsOnIt()
+    {
+        Stage stage([](IniStore& s) {
+            s.writeInteger("frmMainLabel", "Sc_Left", 40);
+            s.writeInteger("frmMainLabel", "Sc_Top", 120);
+            s.writeInteger("frmMainLabel", "Sc_Le", 30);
+            s.writeInteger("frmMainLabel", "Sc_Hang", 12);
+            s.writeInteger("AniPopFont", "FontSize", 40);
+        });
+        QRect popup;
+        int smallest = 1000;
+        stage.show(100, [&] {
+            popup = stage.pop->rect();
+            QCOMPARE(stage.labels().size(), 100);
+            for (WinnerLabel* label : stage.labels()) {
+                QRect onPopup(label->mapTo(stage.pop.get(), QPoint(0, 0)), label->size());
+                QVERIFY2(popup.contains(onPopup), qPrintable(label->objectName()));
+                smallest = std::min(smallest, QFontInfo(label->font()).pixelSize());
+            }
+            stage.closeNormally();
+        });
+        QVERIFY(smallest >= 14);
+        QVERIFY(smallest < QFontInfo(storedFont(QStringLiteral("宋体"), 40)).pixelSize());
+
+        // Even the smallest font leaves rows below the pop-up: 14 px, no smaller.
+        stage.settings->writeInteger("frmMainLabel", "Sc_Hang", 400);
+        stage.show(40, [&] {
+            for (WinnerLabel* label : stage.labels())
+                QCOMPARE(QFontInfo(label->font()).pixelSize(), 14);
+            stage.closeNormally();
+        });
+        QVERIFY(!stage.timedOut);
+    }
+
+    void aFittingPressKeepsTheStoredFont()
+    {
+        Stage stage([](IniStore& s) { s.writeInteger("AniPopFont", "FontSize", 40); });
+        stage.show(2, [&] {
+            QCOMPARE(stage.label(1)->font().pointSize(), 40);
+            QCOMPARE(stage.label(0)->pos(), QPoint(10, 10));
             stage.closeNormally();
         });
         QVERIFY(!stage.timedOut);

@@ -48,6 +48,30 @@ struct Label {
     }
 };
 
+// Where the rolling labels go: inside the inner gold line of the panel of the default
+// background (drawn at 1024x768, 7 pixels inside the outer line, and stretched to the
+// screen), less a small margin.
+using RollingFrame = QRect;
+RollingFrame rollingFrame(int w, int h)
+{
+    const double insetX = (7.0 + 4.0) / 1024 * w;
+    const double insetY = (7.0 + 4.0) / 768 * h;
+    const int left = int(std::ceil(kMainPanel.left * w + insetX));
+    const int top = int(std::ceil(kMainPanel.top * h + insetY));
+    const int right = int(std::floor(kMainPanel.right * w - insetX));
+    const int bottom = int(std::floor(kMainPanel.bottom * h - insetY));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+// A rolling label's box as the draw screen sizes it: the text in the stored point size.
+QSize rollingBox(const Label& l)
+{
+    QFont f(familyFor(l.font));
+    f.setPointSize(l.size);
+    f.setBold(l.bold);
+    return QFontMetrics(f).size(Qt::TextSingleLine, QString::fromStdString(l.caption)) + QSize(8, 4);
+}
+
 const int kGold = winColour(255, 215, 0);
 const int kLightGold = winColour(255, 236, 160);
 const int kCream = winColour(255, 244, 214);
@@ -112,20 +136,29 @@ Layout makeLayout(int w, int h)
         award.top = rowMid - award.height / 2;
     }
 
-    // rolling labels: the first in the middle of the panel, the others alternately below
-    // and above it, so that any number of shown labels forms a column around the centre
+    // Rolling labels: one column inside the inner line of the panel's frame, the first just
+    // above the middle and the others alternately below and above it, so that any number of
+    // shown labels forms a column around the centre. The ten rows of the multi-line draw
+    // must fit, so the rolling font is as large as ten rows allow. The boxes are measured as
+    // the draw screen sizes them: the longest entry in the point size, plus 8 x 4 pixels.
+    const RollingFrame frame = rollingFrame(w, h);
     Label roll{"LblGdArea1", "黑体", sz(40), kGold, true, longestParticipant()};
-    roll.measure();
-    centre(roll);
-    const int panelMid = (panelTop + panelBottom) / 2;
-    roll.top = panelMid - roll.height / 2;
-    const int step = roll.height;  // opaque boxes of one colour: the column reads as one block
+    QSize box = rollingBox(roll);
+    while (roll.size > 6 && (10 * box.height() > frame.height() || box.width() > frame.width())) {
+        --roll.size;
+        box = rollingBox(roll);
+    }
+    roll.width = box.width();
+    roll.height = box.height();
+    roll.left = frame.left() + (frame.width() - box.width()) / 2;
+    const int step = box.height();  // boxes of the panel colour: the column reads as one block
+    roll.top = frame.top() + (frame.height() - 10 * step) / 2 + 4 * step;
     for (int n = 1; n <= 10; ++n) {
         Label r = roll;
         r.name = "LblGdArea" + std::to_string(n);
         int k = n / 2;
         int offset = (n == 1) ? 0 : (n % 2 == 0 ? k : -k);
-        r.top = std::clamp(roll.top + offset * step, 1, h - roll.height);
+        r.top = roll.top + offset * step;
         r.caption.clear();
         L.rolling.push_back(r);
     }
@@ -159,19 +192,27 @@ Layout makeLayout(int w, int h)
     L.popCaption.measure();
     centre(L.popCaption);
     L.popCaption.top = int(std::lround(0.145 * h)) - L.popCaption.height / 2;
+    // Three columns of winners across the pop-up's panel, the font made smaller where three
+    // columns of the longest sample entry do not fit; the gap between the columns takes up
+    // what is left, so the block fills the panel. AllWidth has room beyond the third column
+    // for the two pixels of shadow the pop-up adds to a cell, but not for a fourth column.
     L.popMulti = Label{"AniPopFont", "黑体", sz(34), kGold, false, longestParticipant()};
     L.popMulti.measure();
-    // as many columns of winners as fit into 84% of the width, the block centred
-    L.scLe = sz(36);
-    L.scHang = sz(14);
     {
-        const int room = int(0.84 * w);
-        const int columns = std::max(1, (room + L.scLe) / (L.popMulti.width + L.scLe));
-        const int block = columns * L.popMulti.width + (columns - 1) * L.scLe;
-        L.scLeft = std::max(1, (w - block) / 2);
-        L.allWidth = w - L.scLeft;
+        const int rangeLeft = int(std::lround((kPopPanel.left + 0.02) * w));
+        const int rangeRight = int(std::lround((kPopPanel.right - 0.02) * w));
+        const int range = rangeRight - rangeLeft;
+        const int minGap = sz(30);
+        while (L.popMulti.size > 6 && 3 * L.popMulti.width + 2 * minGap > range) {
+            --L.popMulti.size;
+            L.popMulti.measure();
+        }
+        L.scLe = (range - 3 * L.popMulti.width) / 2;
+        L.scLeft = rangeLeft;
+        L.allWidth = rangeRight + L.scLe / 2;
     }
-    L.scTop = int(std::lround(0.30 * h));
+    L.scHang = sz(14);
+    L.scTop = int(std::lround(0.28 * h));
     L.popSingle = Label{"AniPopFontSingle", "黑体", sz(56), kGold, false, longestParticipant()};
     L.popSingle.measure();
     centre(L.popSingle);
