@@ -1,0 +1,288 @@
+#include "present/ScrollText.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace lotavo::ui {
+
+namespace {
+
+constexpr int kSideMargin = 8;       // keeps the widest line off the edges
+constexpr int kMeasuredLines = 24;   // lines measured exactly when fitting the width
+constexpr int kCacheSlack = 3;       // lines kept rendered beyond the shown ones
+
+bool isTagLine(const QString& line)
+{
+    return line.size() > 2 && line.front() == QLatin1Char('<') && line.back() == QLatin1Char('>') &&
+           !line.contains(QLatin1Char(' '));
+}
+
+// A cheap width estimate: a Chinese character is about two Latin ones wide.
+int roughWidth(const QString& line)
+{
+    int width = 0;
+    for (QChar c : line)
+        width += c.unicode() < 0x2E80 ? 1 : 2;
+    return width;
+}
+
+}  // namespace
+
+ScrollText::ScrollText(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    m_stamp = new SmoothLabel(this);
+    m_stamp->hide();
+    m_timer = new QTimer(this);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->setInterval(kFrameMs);
+    connect(m_timer, &QTimer::timeout, this, &ScrollText::frame);
+    m_font.setPixelSize(32);
+    m_font.setBold(true);
+    m_effect.shadow = true;
+    relayout();
+}
+
+void ScrollText::setLines(const QStringList& lines)
+{
+    m_lines.clear();
+    m_lines.reserve(static_cast<size_t>(lines.size()));
+    for (const QString& line : lines)
+        if (!isTagLine(line))
+            m_lines.push_back(line);
+    relayout();
+}
+
+void ScrollText::setItemFont(const QFont& font)
+{
+    m_font = font;
+    relayout();
+}
+
+void ScrollText::setItemColour(const QColor& colour)
+{
+    m_colour = colour;
+    m_stamp->setColour(colour);
+    dropCache();
+}
+
+void ScrollText::setItemEffect(const TextEffect& effect)
+{
+    m_effect = effect;
+    relayout();
+}
+
+void ScrollText::setBackColour(const QColor& colour)
+{
+    m_back = colour;
+    dropCache();
+}
+
+void ScrollText::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment & Qt::AlignHorizontal_Mask;
+    update();
+}
+
+void ScrollText::start()
+{
+    m_clock.start();
+    m_timer->start();
+}
+
+void ScrollText::stop()
+{
+    m_timer->stop();
+}
+
+bool ScrollText::isRunning() const
+{
+    return m_timer->isActive();
+}
+
+void ScrollText::setPosition(double position)
+{
+    m_position = position;
+    m_pausedMs = -1;
+    int offset = static_cast<int>(std::lround(m_position));
+    if (offset != m_shownOffset) {
+        m_shownOffset = offset;
+        update();
+    }
+}
+
+void ScrollText::frame()
+{
+    // A stall (a menu or a dialog up) resumes where it stopped instead of jumping ahead.
+    double elapsed = std::min<double>(m_clock.nsecsElapsed() / 1e6, 4.0 * kFrameMs);
+    m_clock.start();
+    advance(elapsed);
+    if (onFrame)
+        onFrame();
+}
+
+void ScrollText::advance(double milliseconds)
+{
+    const double end = height() + contentHeight();
+    if (m_pausedMs >= 0) {
+        m_pausedMs -= milliseconds;
+        if (m_pausedMs < 0)
+            m_position = m_step >= 0 ? 0 : end;
+    } else {
+        m_position += m_step * milliseconds / kTickMs;
+        // Past the end in either direction: a pause, then the credits start over.
+        if (m_position > end || m_position < 0) {
+            m_position = std::clamp(m_position, 0.0, end);
+            m_pausedMs = kRepeatPauseMs;
+        }
+    }
+    int offset = static_cast<int>(std::lround(m_position));
+    if (offset == m_shownOffset)
+        return;
+    QRegion changed = visibleLineRegion(m_shownOffset) + visibleLineRegion(offset);
+    m_shownOffset = offset;
+    update(changed);
+}
+
+int ScrollText::lineTop(int index, int offset) const
+{
+    return height() - offset + index * m_lineHeight;
+}
+
+int ScrollText::lineLeft(int width) const
+{
+    if (m_alignment & Qt::AlignRight)
+        return this->width() - kSideMargin - width;
+    if (m_alignment & Qt::AlignHCenter)
+        return (this->width() - width) / 2;
+    return kSideMargin;
+}
+
+int ScrollText::firstVisibleLine() const
+{
+    for (int i = std::max(0, (m_shownOffset - height()) / m_lineHeight); i < lineCount(); ++i) {
+        int top = lineTop(i, m_shownOffset);
+        if (top >= height())
+            return -1;
+        if (top >= 0)
+            return i;
+    }
+    return -1;
+}
+
+// The rows the lines cover at an offset, as one rectangle as wide as the widest of them.
+QRegion ScrollText::visibleLineRegion(int offset) const
+{
+    int first = std::max(0, (offset - height()) / m_lineHeight);
+    int last = std::min(lineCount() - 1, (offset - 1) / m_lineHeight);
+    if (last < first || offset <= 0)
+        return {};
+    int widest = 0;
+    for (int i = first; i <= last; ++i) {
+        auto cached = m_cache.constFind(i);
+        widest = std::max(widest, cached != m_cache.constEnd() ? cached->width() : width());
+    }
+    widest = std::min(widest, width());
+    int left = std::clamp(lineLeft(widest), 0, width());
+    return QRegion(left, lineTop(first, offset), widest, (last - first + 1) * m_lineHeight);
+}
+
+const QImage& ScrollText::lineImage(int index)
+{
+    auto found = m_cache.find(index);
+    if (found != m_cache.end())
+        return *found;
+    m_stamp->setText(m_lines[static_cast<size_t>(index)]);
+    qreal ratio = devicePixelRatioF();
+    QImage image((m_stamp->size() * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(m_back);
+    m_stamp->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return *m_cache.insert(index, image);
+}
+
+void ScrollText::trimCache(int first, int last)
+{
+    for (auto it = m_cache.begin(); it != m_cache.end();)
+        it = (it.key() < first - kCacheSlack || it.key() > last + kCacheSlack) ? m_cache.erase(it) : std::next(it);
+}
+
+void ScrollText::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    for (const QRect& r : event->region())
+        painter.fillRect(r, m_back);
+    if (m_lines.empty())
+        return;
+    const QRect area = event->rect();
+    int first = std::max(0, (m_shownOffset - height() + area.top()) / m_lineHeight);
+    int last = std::min(lineCount() - 1, (m_shownOffset - height() + area.bottom()) / m_lineHeight);
+    for (int i = first; i <= last; ++i) {
+        int top = lineTop(i, m_shownOffset);
+        if (top + m_lineHeight <= area.top() || top > area.bottom())
+            continue;
+        const QImage& image = lineImage(i);
+        int width = static_cast<int>(image.width() / image.devicePixelRatio());
+        painter.drawImage(QPoint(lineLeft(width), top), image);
+    }
+    trimCache(first, last);
+}
+
+void ScrollText::resizeEvent(QResizeEvent*)
+{
+    relayout();
+}
+
+void ScrollText::dropCache()
+{
+    m_cache.clear();
+    update();
+}
+
+// The shown font: the item's font, reduced (not below 14 px) until the widest line fits, so
+// that no winner's line is cut at the edges of the screen.
+void ScrollText::relayout()
+{
+    QFont font = m_font;
+    std::vector<const QString*> widest;
+    widest.reserve(m_lines.size());
+    for (const QString& line : m_lines)
+        widest.push_back(&line);
+    size_t measured = std::min<size_t>(kMeasuredLines, widest.size());
+    std::partial_sort(widest.begin(), widest.begin() + static_cast<std::ptrdiff_t>(measured), widest.end(),
+                      [](const QString* a, const QString* b) { return roughWidth(*a) > roughWidth(*b); });
+    widest.resize(measured);
+
+    m_stamp->setFont(font);
+    m_stamp->setEffect(m_effect);
+    m_stamp->setText(QString());
+    const int room = width() - 2 * kSideMargin;
+    for (int attempt = 0; attempt < 4 && room > 0; ++attempt) {
+        QFontMetrics metrics(font);
+        int textWidth = 0;
+        for (const QString* line : widest)
+            textWidth = std::max(textWidth, metrics.horizontalAdvance(*line));
+        int frame = m_stamp->sizeHint().width() - metrics.horizontalAdvance(QStringLiteral(" "));
+        if (textWidth + frame <= room)
+            break;
+        int pixels = QFontInfo(font).pixelSize();
+        if (pixels <= kMinimumPixelSize)
+            break;
+        int smaller = static_cast<int>(pixels * double(room - frame) / std::max(1, textWidth));
+        font.setPixelSize(std::clamp(smaller, kMinimumPixelSize, pixels - 1));
+        m_stamp->setFont(font);
+    }
+    m_shownFont = font;
+    m_stamp->setText(QStringLiteral("字"));
+    m_lineHeight = std::max(1, m_stamp->sizeHint().height());
+    dropCache();
+}
+
+}  // namespace lotavo::ui
