@@ -177,21 +177,22 @@ int ScrollText::firstVisibleLine() const
     return -1;
 }
 
-// The rows the lines cover at an offset, as one rectangle as wide as the widest of them.
+// What the lines cover at an offset: only their own text is painted again when they move.
 QRegion ScrollText::visibleLineRegion(int offset) const
 {
     int first = std::max(0, (offset - height()) / m_lineHeight);
     int last = std::min(lineCount() - 1, (offset - 1) / m_lineHeight);
     if (last < first || offset <= 0)
         return {};
-    int widest = 0;
+    QRegion region;
     for (int i = first; i <= last; ++i) {
         auto cached = m_cache.constFind(i);
-        widest = std::max(widest, cached != m_cache.constEnd() ? cached->width() : width());
+        int width = cached != m_cache.constEnd() ? static_cast<int>(cached->width() / cached->devicePixelRatio())
+                                                 : this->width();
+        width = std::min(width, this->width());
+        region += QRect(std::clamp(lineLeft(width), 0, this->width()), lineTop(i, offset), width, m_lineHeight);
     }
-    widest = std::min(widest, width());
-    int left = std::clamp(lineLeft(widest), 0, width());
-    return QRegion(left, lineTop(first, offset), widest, (last - first + 1) * m_lineHeight);
+    return region;
 }
 
 const QImage& ScrollText::lineImage(int index)
@@ -214,25 +215,30 @@ void ScrollText::trimCache(int first, int last)
         it = (it.key() < first - kCacheSlack || it.key() > last + kCacheSlack) ? m_cache.erase(it) : std::next(it);
 }
 
+// Each pixel is written once: the line images carry their own background, the background is
+// filled only around them.
 void ScrollText::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    for (const QRect& r : event->region())
-        painter.fillRect(r, m_back);
-    if (m_lines.empty())
-        return;
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QRect area = event->rect();
     int first = std::max(0, (m_shownOffset - height() + area.top()) / m_lineHeight);
     int last = std::min(lineCount() - 1, (m_shownOffset - height() + area.bottom()) / m_lineHeight);
+    QRegion background = event->region();
     for (int i = first; i <= last; ++i) {
         int top = lineTop(i, m_shownOffset);
         if (top + m_lineHeight <= area.top() || top > area.bottom())
             continue;
         const QImage& image = lineImage(i);
-        int width = static_cast<int>(image.width() / image.devicePixelRatio());
-        painter.drawImage(QPoint(lineLeft(width), top), image);
+        QRect placed(QPoint(lineLeft(static_cast<int>(image.width() / image.devicePixelRatio())), top),
+                     image.deviceIndependentSize().toSize());
+        painter.drawImage(placed.topLeft(), image);
+        background -= placed;
     }
-    trimCache(first, last);
+    for (const QRect& r : background)
+        painter.fillRect(r, m_back);
+    if (!m_lines.empty())
+        trimCache(first, last);
 }
 
 void ScrollText::resizeEvent(QResizeEvent*)

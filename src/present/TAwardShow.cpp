@@ -177,8 +177,10 @@ void TAwardShow::setLines(const QStringList& lines)
     AAScrollText1->setLines(lines);
 }
 
+// The first page of winners is up at once; the audience does not wait for it to climb in.
 void TAwardShow::startScrolling()
 {
+    AAScrollText1->setPosition(AAScrollText1->height());
     AAScrollText1->start();
 }
 
