@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLinearGradient>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
@@ -237,8 +238,33 @@ void ScrollText::paintEvent(QPaintEvent* event)
     }
     for (const QRect& r : background)
         painter.fillRect(r, m_back);
+    paintFades(painter, event->region());
     if (!m_lines.empty())
         trimCache(first, last);
+}
+
+// The lines come up out of the background at the bottom and sink into it at the top.
+void ScrollText::paintFades(QPainter& painter, const QRegion& region)
+{
+    const int band = std::min(m_lineHeight, height() / 4);
+    if (band <= 1)
+        return;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    QColor solid = m_back, clear = m_back;
+    clear.setAlpha(0);
+    const QRect top(0, 0, width(), band), bottom(0, height() - band, width(), band);
+    QLinearGradient down(0, top.top(), 0, top.bottom() + 1);
+    down.setColorAt(0, solid);
+    down.setColorAt(0.2, solid);
+    down.setColorAt(1, clear);
+    QLinearGradient up(0, bottom.bottom() + 1, 0, bottom.top());
+    up.setColorAt(0, solid);
+    up.setColorAt(0.2, solid);
+    up.setColorAt(1, clear);
+    for (const QRect& r : region.intersected(top))
+        painter.fillRect(r, down);
+    for (const QRect& r : region.intersected(bottom))
+        painter.fillRect(r, up);
 }
 
 void ScrollText::resizeEvent(QResizeEvent*)

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class QPainter;
 class QTimer;
 
 namespace lotavo::ui {
@@ -76,6 +77,7 @@ protected:
 
 private:
     void frame();
+    void paintFades(QPainter& painter, const QRegion& region);
     void relayout();
     void dropCache();
     int lineTop(int index, int offset) const;

@@ -112,8 +112,13 @@ void TAwardShow::FormCreate()
     }
 
     TextEffect creditsEffect = readTextEffect(s, "ScrollText1");
+    // The credits' and the titles' own look until an effect is chosen: a shadow that stays
+    // visible on a large screen.
+    TextEffect ownLook;
+    ownLook.shadow = true;
+    ownLook.shadowOffsetX = ownLook.shadowOffsetY = std::max(2, h / 540);
     if (!s.hasKey("ScrollText1", "Shadow"))
-        creditsEffect.shadow = true;  // the credits' own look until an effect is chosen
+        creditsEffect = ownLook;
     AAScrollText1->setItemEffect(creditsEffect);
     AAScrollText1->setStep(s.readInteger(kSection, "ScrollDelay", 1));
 
@@ -132,6 +137,8 @@ void TAwardShow::FormCreate()
     AAScrollText1->setItemColour(readableOn(toQColor(s.readInteger(kSection, "FontColor", 33)), back));
 
     TextEffect titleEffect = readTextEffect(s, kSection);
+    if (!s.hasKey(kSection, "Shadow"))
+        titleEffect = ownLook;
     AALabel1->setEffect(titleEffect);
     AALabel2->setEffect(titleEffect);
     AALabel1->setText(fromGbk(s.readString(kSection, "LabelCaption1", toGbk(m_context.mainCaption))));
