@@ -114,7 +114,7 @@ int main(int argc, char** argv)
     }
     std::printf("award screen %dx%d, 1000 winner lines, step %d px per %d ms, frame tick %d ms, %d s, font %d px:\n",
                 screenSize.width(), screenSize.height(), step, ui::ScrollText::kTickMs, ui::ScrollText::kFrameMs, seconds,
-                QFontInfo(credits->shownFont()).pixelSize());
+                QFontInfo(credits->itemFont()).pixelSize());
     std::printf("  time between two ticks:\n");
     double lower = 0;
     for (size_t b = 0; b < histogram.size(); ++b) {

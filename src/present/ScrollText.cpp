@@ -15,22 +15,12 @@ namespace lotavo::ui {
 namespace {
 
 constexpr int kSideMargin = 8;       // keeps the widest line off the edges
-constexpr int kMeasuredLines = 24;   // lines measured exactly when fitting the width
 constexpr int kCacheSlack = 3;       // lines kept rendered beyond the shown ones
 
 bool isTagLine(const QString& line)
 {
     return line.size() > 2 && line.front() == QLatin1Char('<') && line.back() == QLatin1Char('>') &&
            !line.contains(QLatin1Char(' '));
-}
-
-// A cheap width estimate: a Chinese character is about two Latin ones wide.
-int roughWidth(const QString& line)
-{
-    int width = 0;
-    for (QChar c : line)
-        width += c.unicode() < 0x2E80 ? 1 : 2;
-    return width;
 }
 
 }  // namespace
@@ -196,18 +186,38 @@ QRegion ScrollText::visibleLineRegion(int offset) const
     return region;
 }
 
+// A line wider than the area is shown in a smaller font (not below 14 px) than the others,
+// so that no winner's line is cut at the edges of the screen.
 const QImage& ScrollText::lineImage(int index)
 {
     auto found = m_cache.find(index);
     if (found != m_cache.end())
         return *found;
     m_stamp->setText(m_lines[static_cast<size_t>(index)]);
+    const int room = width() - 2 * kSideMargin;
+    if (m_stamp->width() > room && room > 0) {
+        QFont smaller = m_font;
+        int pixels = QFontInfo(m_font).pixelSize();
+        for (int attempt = 0; attempt < 4 && m_stamp->width() > room && pixels > kMinimumPixelSize; ++attempt) {
+            pixels = std::max(kMinimumPixelSize, std::min(pixels - 1, pixels * room / m_stamp->width()));
+            smaller.setPixelSize(pixels);
+            m_stamp->setFont(smaller);
+        }
+    }
     qreal ratio = devicePixelRatioF();
-    QImage image((m_stamp->size() * ratio), QImage::Format_RGB32);
+    QSize size(m_stamp->width(), m_lineHeight);
+    QImage image(size * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     image.fill(m_back);
-    m_stamp->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    m_stamp->render(&image, QPoint(0, (m_lineHeight - m_stamp->height()) / 2), QRegion(), QWidget::DrawChildren);
+    m_stamp->setFont(m_font);
     return *m_cache.insert(index, image);
+}
+
+int ScrollText::shownLineWidth(int index)
+{
+    const QImage& image = lineImage(index);
+    return static_cast<int>(image.width() / image.devicePixelRatio());
 }
 
 void ScrollText::trimCache(int first, int last)
@@ -278,40 +288,10 @@ void ScrollText::dropCache()
     update();
 }
 
-// The shown font: the item's font, reduced (not below 14 px) until the widest line fits, so
-// that no winner's line is cut at the edges of the screen.
 void ScrollText::relayout()
 {
-    QFont font = m_font;
-    std::vector<const QString*> widest;
-    widest.reserve(m_lines.size());
-    for (const QString& line : m_lines)
-        widest.push_back(&line);
-    size_t measured = std::min<size_t>(kMeasuredLines, widest.size());
-    std::partial_sort(widest.begin(), widest.begin() + static_cast<std::ptrdiff_t>(measured), widest.end(),
-                      [](const QString* a, const QString* b) { return roughWidth(*a) > roughWidth(*b); });
-    widest.resize(measured);
-
-    m_stamp->setFont(font);
+    m_stamp->setFont(m_font);
     m_stamp->setEffect(m_effect);
-    m_stamp->setText(QString());
-    const int room = width() - 2 * kSideMargin;
-    for (int attempt = 0; attempt < 4 && room > 0; ++attempt) {
-        QFontMetrics metrics(font);
-        int textWidth = 0;
-        for (const QString* line : widest)
-            textWidth = std::max(textWidth, metrics.horizontalAdvance(*line));
-        int frame = m_stamp->sizeHint().width() - metrics.horizontalAdvance(QStringLiteral(" "));
-        if (textWidth + frame <= room)
-            break;
-        int pixels = QFontInfo(font).pixelSize();
-        if (pixels <= kMinimumPixelSize)
-            break;
-        int smaller = static_cast<int>(pixels * double(room - frame) / std::max(1, textWidth));
-        font.setPixelSize(std::clamp(smaller, kMinimumPixelSize, pixels - 1));
-        m_stamp->setFont(font);
-    }
-    m_shownFont = font;
     m_stamp->setText(QStringLiteral("字"));
     m_lineHeight = std::max(1, m_stamp->sizeHint().height());
     dropCache();

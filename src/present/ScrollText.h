@@ -63,8 +63,8 @@ public:
     // Height of one line and of all of them, in pixels of the shown font.
     int lineHeight() const { return m_lineHeight; }
     int contentHeight() const { return m_lineHeight * lineCount(); }
-    // The font the lines are shown in: the item's font, reduced until the widest line fits.
-    const QFont& shownFont() const { return m_shownFont; }
+    // Width of a line as shown (rendering it). Use only for testing.
+    int shownLineWidth(int index);
     // Index of the first line whose top is on screen, or -1 when none is. Use only for testing.
     int firstVisibleLine() const;
 
@@ -88,7 +88,6 @@ private:
 
     std::vector<QString> m_lines;
     QFont m_font;
-    QFont m_shownFont;
     QColor m_colour = Qt::white;
     QColor m_back = Qt::black;
     TextEffect m_effect;
