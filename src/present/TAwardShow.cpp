@@ -87,6 +87,12 @@ void TAwardShow::createComponents()
     gradient.gradual = true;
     gradient.gradualStart = QColor(255, 0, 0);
     gradient.gradualEnd = QApplication::palette().color(QPalette::WindowText);
+    // A light shadow keeps the banner readable on the dark backgrounds of the credits.
+    gradient.shadow = true;
+    gradient.shadowColour = QColor(255, 255, 255);
+    gradient.shadowAlpha = 200;
+    gradient.shadowOffsetX = 1;
+    gradient.shadowOffsetY = 1;
     lblDesignStatus->setEffect(gradient);
     lblDesignStatus->setText(QStringLiteral("设计状态"));
     lblDesignStatus->move(8, 16);
