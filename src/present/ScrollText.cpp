@@ -17,10 +17,10 @@ namespace {
 constexpr int kSideMargin = 8;       // keeps the widest line off the edges
 constexpr int kCacheSlack = 3;       // lines kept rendered beyond the shown ones
 
+// The one font item of the credits; its tag line selects it.
 bool isTagLine(const QString& line)
 {
-    return line.size() > 2 && line.front() == QLatin1Char('<') && line.back() == QLatin1Char('>') &&
-           !line.contains(QLatin1Char(' '));
+    return line.compare(QLatin1String("<Title1>"), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -35,9 +35,11 @@ ScrollText::ScrollText(QWidget* parent) : QWidget(parent)
     m_timer->setTimerType(Qt::PreciseTimer);
     m_timer->setInterval(kFrameMs);
     connect(m_timer, &QTimer::timeout, this, &ScrollText::frame);
+    m_font = QFont(QStringLiteral("黑体"));
     m_font.setPixelSize(32);
     m_font.setBold(true);
     m_effect.shadow = true;
+    m_stamp->setColour(m_colour);
     relayout();
 }
 

@@ -205,8 +205,16 @@ void TAwardShow::resizeEvent(QResizeEvent* event)
 
 void TAwardShow::keyPressEvent(QKeyEvent* event)
 {
-    FormKeyDown(virtualKeyOf(*event));
+    int virtualKey = virtualKeyOf(*event);
+    // The key that opened the screen, held a moment too long, must not close it again.
+    if (!(event->isAutoRepeat() && isCloseKey(virtualKey)))
+        FormKeyDown(virtualKey);
     event->accept();
+}
+
+bool TAwardShow::isCloseKey(int virtualKey) const
+{
+    return virtualKey == vk::Escape || virtualKey == vk::End || virtualKey == m_context.closeKey;
 }
 
 void TAwardShow::keyReleaseEvent(QKeyEvent* event)
@@ -226,7 +234,7 @@ void TAwardShow::FormKeyDown(int virtualKey)
         lblDesignStatus->show();
         lblDesignStatus->raise();
     }
-    if (virtualKey == vk::Escape || virtualKey == vk::End || virtualKey == m_context.closeKey) {
+    if (isCloseKey(virtualKey)) {
         accept();
         return;
     }

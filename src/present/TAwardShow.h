@@ -60,7 +60,7 @@ private:
     // Creation and closing (TAwardShow.cpp)
     void createComponents();
     void FormCreate();
-    void placeTitles();
+    bool isCloseKey(int virtualKey) const;
     void FormKeyDown(int virtualKey);
     void FormKeyUp(int virtualKey);
     void AAScrollText1MouseMove(QWidget* control);

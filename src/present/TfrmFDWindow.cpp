@@ -5,7 +5,6 @@
 #include "present/QtText.h"
 #include "present/ReadableColour.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QGuiApplication>

@@ -151,6 +151,10 @@ void TAwardShowTest::closeKeysAndWhatClosingStores()
     auto screen = f.open(winners(3), 0x74);
     QTest::keyClick(screen.get(), Qt::Key_Home);  // Home is not the close key here
     QVERIFY(screen->isVisible());
+    // The opening key held down repeats: the screen stays.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(screen.get(), &repeat);
+    QVERIFY(screen->isVisible());
 }
 
 void TAwardShowTest::creditsScrollUpAtTheStepAndStartOver()
