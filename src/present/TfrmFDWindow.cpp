@@ -60,6 +60,16 @@ TfrmFDWindow::TfrmFDWindow(IniStore& settings, QWidget* parent)
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     Memo1->viewport()->installEventFilter(this);
+    // Slim dark scroll bars, so the list is what catches the eye.
+    const QString bars = QStringLiteral(
+        "QScrollBar { background: #2a2a2a; margin: 0; }"
+        "QScrollBar:vertical { width: 9px; } QScrollBar:horizontal { height: 9px; }"
+        "QScrollBar::handle { background: #7a7a7a; border-radius: 4px; }"
+        "QScrollBar::handle:vertical { min-height: 20px; } QScrollBar::handle:horizontal { min-width: 20px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
+        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
+    Memo1->verticalScrollBar()->setStyleSheet(bars);
+    Memo1->horizontalScrollBar()->setStyleSheet(bars);
 
     TrackBar1 = new QSlider(Qt::Horizontal, this);
     TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
