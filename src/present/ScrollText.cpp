@@ -256,9 +256,19 @@ void ScrollText::paintEvent(QPaintEvent* event)
 }
 
 // The lines come up out of the background at the bottom and sink into it at the top.
+int ScrollText::fadeBand() const
+{
+    return std::min(m_lineHeight, height() / 4);
+}
+
+double ScrollText::firstPagePosition() const
+{
+    return std::max(0, height() - fadeBand());
+}
+
 void ScrollText::paintFades(QPainter& painter, const QRegion& region)
 {
-    const int band = std::min(m_lineHeight, height() / 4);
+    const int band = fadeBand();
     if (band <= 1)
         return;
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

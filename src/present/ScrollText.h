@@ -57,6 +57,8 @@ public:
     // Pixels the text has moved up since it started at the bottom edge.
     double position() const { return m_position; }
     void setPosition(double position);
+    // The position at which the first line is the top one, clear of the fade at the top.
+    double firstPagePosition() const;
     // Moves the text as `milliseconds` of scrolling would. Use only for testing and benchmarks.
     void advance(double milliseconds);
 
@@ -77,6 +79,7 @@ protected:
 
 private:
     void frame();
+    int fadeBand() const;
     void paintFades(QPainter& painter, const QRegion& region);
     void relayout();
     void dropCache();

@@ -193,7 +193,7 @@ void TAwardShow::setLines(const QStringList& lines)
 // The first page of winners is up at once; the audience does not wait for it to climb in.
 void TAwardShow::startScrolling()
 {
-    AAScrollText1->setPosition(AAScrollText1->height());
+    AAScrollText1->setPosition(AAScrollText1->firstPagePosition());
     AAScrollText1->start();
 }
 
