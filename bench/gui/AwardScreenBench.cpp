@@ -1,7 +1,9 @@
 // Figures of the award screen on a real display (run it under Xvfb, see bench/gui-bench.sh):
 // 1,000 winner lines scrolling at the bundled layout of the screen's resolution; the time
 // between two frame ticks as a histogram, the latest tick, and the CPU time per tick.
-//   AwardScreenBench [data folder] [--seconds N] [--step N]
+// With --idle the window stays hidden: the same ticks without painting, showing what the
+// machine's load alone does to the timer.
+//   AwardScreenBench [data folder] [--seconds N] [--step N] [--idle]
 #include "BenchSupport.h"
 
 #include "main/settings/IniStore.h"
@@ -67,11 +69,14 @@ int main(int argc, char** argv)
     const char* data = "data";
     int seconds = 60;
     int step = 2;
+    bool idle = false;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--seconds") && i + 1 < argc)
             seconds = std::max(1, std::atoi(argv[++i]));
         else if (!std::strcmp(argv[i], "--step") && i + 1 < argc)
             step = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--idle"))
+            idle = true;
         else
             data = argv[i];
     }
@@ -88,7 +93,8 @@ int main(int argc, char** argv)
     screen.setLines(winnerLines(1000));
     // As the draw screen opens it; the first page is rendered before the figures start.
     screen.startScrolling();
-    screen.showFullScreen();
+    if (!idle)
+        screen.showFullScreen();
     QTest::qWait(1000);
 
     std::vector<double> ticks;
@@ -113,8 +119,8 @@ int main(int argc, char** argv)
             ++b;
         ++histogram[b];
     }
-    std::printf("award screen %dx%d, 1000 winner lines, step %d px per %d ms, frame tick %d ms, %d s, font %d px:\n",
-                screenSize.width(), screenSize.height(), step, ui::ScrollText::kTickMs, ui::ScrollText::kFrameMs, seconds,
+    std::printf("award screen %dx%d%s, 1000 winner lines, step %d px per %d ms, frame tick %d ms, %d s, font %d px:\n",
+                screenSize.width(), screenSize.height(), idle ? " (hidden: ticks only)" : "", step, ui::ScrollText::kTickMs, ui::ScrollText::kFrameMs, seconds,
                 QFontInfo(credits->itemFont()).pixelSize());
     std::printf("  time between two ticks:\n");
     double lower = 0;

@@ -41,7 +41,8 @@ QAction* item(QMenu* menu, const char* name, const char* caption)
 }  // namespace
 
 TfrmFDWindow::TfrmFDWindow(IniStore& settings, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_settings(settings)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
+      m_settings(settings)
 {
     setObjectName(QStringLiteral("frmFDWindow"));
     setWindowTitle(QStringLiteral("中奖名单"));

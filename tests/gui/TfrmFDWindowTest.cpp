@@ -101,6 +101,7 @@ void TfrmFDWindowTest::followsEveryPressAndTheRedraw()
     // The keys stay with the draw screen.
     QCOMPARE(window->focusPolicy(), Qt::NoFocus);
     QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
+    QVERIFY(window->windowFlags() & Qt::WindowDoesNotAcceptFocus);
 
     // "重新抽奖", keeping the list: the window is empty again.
     ui::setNextMessageAnswers({MessageAnswer::No});
