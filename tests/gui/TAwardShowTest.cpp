@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
@@ -73,6 +74,7 @@ private slots:
     void closeKeysAndWhatClosingStores();
     void creditsScrollUpAtTheStepAndStartOver();
     void aLineWiderThanTheScreenIsShownWhole();
+    void editedTitlesAreCentred();
     void alignmentFromTheOptionAndTheMenu();
     void drawScreenOpensItWithHomeEndAndAtTheEnd();
     void badInput();
@@ -205,6 +207,38 @@ void TAwardShowTest::aLineWiderThanTheScreenIsShownWhole()
     QVERIFY(QFontMetrics(credits->itemFont()).horizontalAdvance(lines.last()) > credits->width());
     QVERIFY(credits->shownLineWidth(3) <= credits->width());
     QCOMPARE(QFontInfo(credits->itemFont()).pointSize(), 40);
+}
+
+void TAwardShowTest::editedTitlesAreCentred()
+{
+    Folder f;
+    auto screen = f.open(winners(2));
+    auto* title1 = screen->findChild<ui::SmoothLabel*>(QStringLiteral("AALabel1"));
+    auto* title2 = screen->findChild<ui::SmoothLabel*>(QStringLiteral("AALabel2"));
+    title1->move(3, 10);
+    title2->move(900, 60);
+    // Answers the two input boxes: a new first line, then Cancel for the second.
+    int answered = 0;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box || box == screen.get())
+            return;
+        if (answered++ == 0) {
+            box->findChild<QLineEdit*>()->setText(QStringLiteral("年终答谢会"));
+            box->accept();
+        } else {
+            box->reject();
+        }
+    });
+    answer.start(20);
+    screen->findChild<QAction*>(QStringLiteral("N12"))->trigger();
+    QCOMPARE(answered, 2);
+    QCOMPARE(title1->text(), QStringLiteral("年终答谢会"));
+    QCOMPARE(title2->text(), QStringLiteral("抽 奖 名 单"));  // Cancel keeps the text...
+    QCOMPARE(title1->x(), (screen->width() - title1->width()) / 2);
+    QCOMPARE(title2->x(), (screen->width() - title2->width()) / 2);  // ...and still centres it
+    QCOMPARE(title2->y(), 60);
 }
 
 void TAwardShowTest::alignmentFromTheOptionAndTheMenu()
