@@ -105,9 +105,11 @@ void TAwardShow::FormCreate()
 {
     IniStore& s = m_context.settings;
     QScreen* shown = parentWidget() && parentWidget()->screen() ? parentWidget()->screen() : QApplication::primaryScreen();
-    const QSize screenSize = shown ? shown->geometry().size() : QSize(1024, 768);
-    const int w = screenSize.width(), h = screenSize.height();
-    setGeometry(QRect(QPoint(0, 0), screenSize));
+    // The screen the draw runs on: with a projector beside the desktop, that is where the
+    // audience looks.
+    const QRect screenArea = shown ? shown->geometry() : QRect(0, 0, 1024, 768);
+    const int w = screenArea.width(), h = screenArea.height();
+    setGeometry(screenArea);
 
     if (s.readBool(kSection, "HandMove", false)) {
         AAScrollText1->setGeometry(s.readInteger(kSection, "HandLeft", 1), s.readInteger(kSection, "HandTop", h / 5),
