@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPaintEvent>
+#include <QResizeEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -289,9 +290,11 @@ void ScrollText::paintFades(QPainter& painter, const QRegion& region)
         painter.fillRect(r, up);
 }
 
-void ScrollText::resizeEvent(QResizeEvent*)
+// Resized by the mover in design mode: the line images are kept unless the width changed.
+void ScrollText::resizeEvent(QResizeEvent* event)
 {
-    relayout();
+    if (event->size().width() != event->oldSize().width())
+        dropCache();
 }
 
 void ScrollText::dropCache()
