@@ -5,6 +5,7 @@
 #include "draw/ProgramFolder.h"
 #include "setup/DrawScreenLink.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -31,6 +32,7 @@ class PictureView;
 class SmoothLabel;
 class SoundPlayer;
 class TFrmAniPop;
+class TfrmFDWindow;
 
 // The draw screen: the one main window. It owns the settings object and the draw engine,
 // shows what the engine tells it, and hands every key to the engine first.
@@ -49,6 +51,7 @@ public:
     void refreshRollingLabels() override;
 
     TFrmAniPop& popup() { return *m_pop; }
+    TfrmFDWindow* floatingWindow() const;
     bool fullScreen() const { return m_fullScreen; }
     bool terminateRequested() const { return m_terminate; }
 
@@ -80,6 +83,7 @@ public:
     void leaveDesignMode() override;
     void saveLayout() override;
     void openAwardScreen(const EntryList& lines) override;
+    void resultsChanged(const EntryList& results) override;
     void toggleFullScreen() override;
     void launch(const std::string& program, const std::string& parameters) override;
     void launchSlideShow(const std::string& presentation, const std::string& parameters) override;
@@ -156,6 +160,13 @@ private:
     // Temporary level (TFrmMainMenus.cpp)
     void N64Click();
 
+    // The floating winners window (TFrmMainFloating.cpp)
+    void addFloatingMenu(QMenu* face);
+    void N43Click();
+    void N39Click();
+    void N40Click();
+    void AddGDWindow(const EntryList& results);
+
     // Timers
     void Timer1Timer();
     void Timer2Timer();
@@ -204,6 +215,9 @@ private:
     bool m_handlingKey = false;
     int m_releasedDuringKey = 0;
     std::string m_backgroundPath;
+    QString m_awardMusic;  // the award screen's music, kept from one opening to the next
+    QPointer<TfrmFDWindow> m_fdWindow;
+    QAction* N43 = nullptr;
     PictureRoller* m_pictures = nullptr;
     QString m_shownPicture;
     QString m_wantedPicture;  // shown as soon as it is decoded
