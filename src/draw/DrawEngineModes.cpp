@@ -153,10 +153,10 @@ void DrawEngine::pressPicture()
 
     recordPictureNames();
     if (m_options.print && !st.pressList.empty())
-        m_host.printLines(st.pressList);
+        m_host.printLines(st.pressList, true);
     if (lastPress && !st.pressList.empty()) {
         if (m_options.fjPrint)
-            m_host.printLines(st.levelList);
+            m_host.printLines(st.levelList, true);
         if (!st.temporaryLevel) {
             if (m_options.overPopup) {
                 m_host.setLabelText(Label::GdArea1, "");
