@@ -68,6 +68,7 @@ public:
     void setPopupCaption(std::string_view text) override;
     std::vector<size_t> showWinners(const WinnerPopup& popup) override;
     bool confirmPress(size_t winners, bool lastPress) override;
+    void showEndOfLevelPopup() override;
     void sizeRollingLabels(std::string_view longestEntry) override;
     void enterDesignMode(bool showInsideTexts) override;
     void leaveDesignMode() override;
@@ -101,6 +102,9 @@ private:
     void applyPrizePictureKeys();
     void writePrizePictureKeys();
     QWidget* labelWidget(Label label) const;
+
+    // The end-of-level pop-up, the press confirmation and the per-level extras (TFrmMainPopups.cpp)
+    void PopupForm();
 
     // Menus and commands (TFrmMainMenus.cpp)
     void createMenus();

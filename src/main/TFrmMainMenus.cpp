@@ -316,7 +316,6 @@ void TFrmMain::N9Click()
         refreshRollingLabels();
     });
 }
-void TFrmMain::N36Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("奖级细节")); }); }
 void TFrmMain::N22Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("查看中奖结果")); }); }
 
 void TFrmMain::N28Click()

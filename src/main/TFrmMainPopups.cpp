@@ -1,0 +1,52 @@
+// The small windows the draw opens on its way: the end-of-level pop-up, the confirmation of
+// a press, and the per-level extras of the menu.
+#include "main/TFrmMain.h"
+
+#include "present/SmoothLabel.h"
+#include "present/TOverPopup.h"
+#include "present/TfrmHintValid.h"
+#include "setup/TFrmJXMisc.h"
+
+namespace lotavo::ui {
+
+void TFrmMain::PopupForm()
+{
+    {
+        TOverPopup popup(m_settings, m_folder, this);
+        popup.setMessage(lblLevel->text() + QStringLiteral("抽取结束"));
+        popup.setAwardScreen(m_engine->options().keys.awardScreenKeyS, [this](bool all) {
+            m_engine->fillAwardScreen(all);
+            m_engine->pauseSw(true);
+        });
+        popup.exec();
+    }
+    takeKeyboardBack();
+}
+
+void TFrmMain::showEndOfLevelPopup()
+{
+    PopupForm();
+}
+
+bool TFrmMain::confirmPress(size_t, bool)
+{
+    int answer = QDialog::Rejected;
+    {
+        TfrmHintValid dialog(m_settings, m_folder, this);
+        answer = dialog.exec();
+    }
+    takeKeyboardBack();
+    return answer == QDialog::Accepted;
+}
+
+void TFrmMain::N36Click()
+{
+    // The draw stays on its level: the dialog only needs the level count, which it reads.
+    runDialogCommand([this] {
+        TFrmJXMisc dialog(m_settings, m_folder, this);
+        dialog.exec();
+        m_engine->levelExtrasChanged();
+    });
+}
+
+}  // namespace lotavo::ui
