@@ -105,6 +105,7 @@ private:
 
     // The end-of-level pop-up, the press confirmation and the per-level extras (TFrmMainPopups.cpp)
     void PopupForm();
+    QRect winnersArea() const;
 
     // Menus and commands (TFrmMainMenus.cpp)
     void createMenus();

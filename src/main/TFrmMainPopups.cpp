@@ -7,13 +7,29 @@
 #include "present/TfrmHintValid.h"
 #include "setup/TFrmJXMisc.h"
 
+#include <QLabel>
+
 namespace lotavo::ui {
+
+// Where the winners of the press are on screen: the rolling labels that show, and the
+// picture area of the picture draw.
+QRect TFrmMain::winnersArea() const
+{
+    QRect area;
+    for (QLabel* label : LblGdArea)
+        if (label && label->isVisibleTo(this))
+            area |= QRect(label->mapToGlobal(QPoint(0, 0)), label->size());
+    if (Panel1 && Panel1->isVisibleTo(this))
+        area |= QRect(Panel1->mapToGlobal(QPoint(0, 0)), Panel1->size());
+    return area;
+}
 
 void TFrmMain::PopupForm()
 {
     {
         TOverPopup popup(m_settings, m_folder, this);
         popup.setMessage(lblLevel->text() + QStringLiteral("抽取结束"));
+        popup.keepClearOf(winnersArea());
         popup.setAwardScreen(m_engine->options().keys.awardScreenKeyS, [this](bool all) {
             m_engine->fillAwardScreen(all);
             m_engine->pauseSw(true);
@@ -33,6 +49,7 @@ bool TFrmMain::confirmPress(size_t, bool)
     int answer = QDialog::Rejected;
     {
         TfrmHintValid dialog(m_settings, m_folder, this);
+        dialog.keepClearOf(winnersArea());
         answer = dialog.exec();
     }
     takeKeyboardBack();

@@ -32,4 +32,22 @@ QPoint visiblePlace(const QPoint& stored, const QSize& size)
     return {left, top};
 }
 
+QPoint placeClearOf(const QRect& area, const QSize& size, const QPoint& fallback)
+{
+    QScreen* screen = QGuiApplication::screenAt(area.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen || area.isEmpty())
+        return fallback;
+    const int gap = 12;
+    QRect room = screen->availableGeometry();
+    int left = std::max(room.left(), std::min(area.center().x() - size.width() / 2, room.right() + 1 - size.width()));
+    for (int top : {area.bottom() + 1 + gap, area.top() - gap - size.height()}) {
+        QRect place(QPoint(left, top), size);
+        if (room.contains(place))
+            return place.topLeft();
+    }
+    return fallback;
+}
+
 }  // namespace lotavo::ui

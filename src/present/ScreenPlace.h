@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 namespace lotavo::ui {
@@ -10,5 +11,9 @@ namespace lotavo::ui {
 // one when the stored place is on none), so a place saved on a wider or second screen never
 // opens a window nobody can see or click.
 QPoint visiblePlace(const QPoint& stored, const QSize& size);
+
+// A place for a window of `size` next to `area` (screen coordinates), centred on it below or
+// else above it, on the screen that shows the area; `fallback` when there is room for neither.
+QPoint placeClearOf(const QRect& area, const QSize& size, const QPoint& fallback);
 
 }  // namespace lotavo::ui

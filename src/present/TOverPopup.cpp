@@ -230,4 +230,10 @@ void TOverPopup::written(const std::string& error)
     showErrorMessage(QStringLiteral("设置无法保存:\r\r") + QString::fromStdString(error));
 }
 
+void TOverPopup::keepClearOf(const QRect& area)
+{
+    if (!m_settings.hasKey("Option", "OverPopupLeft"))
+        move(placeClearOf(area, size(), pos()));
+}
+
 }  // namespace lotavo::ui

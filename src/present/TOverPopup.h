@@ -36,6 +36,9 @@ public:
     void FormKeyDown(int virtualKey);
     void AALabel1Click();
     void N1Click();
+    // Until the operator has placed the window, it opens clear of this area (screen
+    // coordinates): the winners it is about stay readable.
+    void keepClearOf(const QRect& area);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

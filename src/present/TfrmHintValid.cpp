@@ -180,4 +180,10 @@ void TfrmHintValid::written(const std::string& error)
     showErrorMessage(QStringLiteral("设置无法保存:\r\r") + QString::fromStdString(error));
 }
 
+void TfrmHintValid::keepClearOf(const QRect& area)
+{
+    if (!m_settings.hasKey("Option", "HintVaildLeft"))
+        move(placeClearOf(area, size(), pos()));
+}
+
 }  // namespace lotavo::ui

@@ -31,6 +31,9 @@ public:
     PictureButton* cancelButton() const { return RzBmpButton2; }
 
     void N1Click();
+    // Until the operator has placed the window, it opens clear of this area (screen
+    // coordinates): the winners it is about stay readable.
+    void keepClearOf(const QRect& area);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

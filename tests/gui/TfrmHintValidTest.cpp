@@ -116,6 +116,24 @@ private slots:
         QVERIFY2(d.window->isVisible(), "a click on the background answers nothing");
     }
 
+    void opensClearOfTheWinnersUntilThePlaceIsStored()
+    {
+        SmallWindowStage fresh;
+        QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect winners(screen.left() + 100, screen.top() + 250, 500, 120);
+        {
+            TfrmHintValid w(*fresh.settings, ProgramFolder(fresh.pictures(true)));
+            w.keepClearOf(winners);
+            QVERIFY(!w.geometry().intersects(winners));
+            QVERIFY(screen.contains(w.geometry()));
+        }
+        fresh.settings->writeInteger("Option", "HintVaildLeft", 150);
+        fresh.settings->writeInteger("Option", "HintVaildTop", 260);
+        TfrmHintValid placed(*fresh.settings, ProgramFolder(fresh.pictures(true)));
+        placed.keepClearOf(winners);
+        QCOMPARE(placed.pos(), QPoint(150, 260));
+    }
+
     // Bad input: no pictures (the buttons still answer), places that are on no screen.
     void missingPicturesAndPlacesOffScreen()
     {
