@@ -24,8 +24,8 @@ namespace {
 constexpr int kWidth = 467;
 constexpr int kHeight = 234;
 
-// The window's picture, repeated over the window; without it a plain light card, on which the
-// dark default message still reads.
+// The window's picture, repeated over the window; without it a plain card, light under a dark
+// message and dark under a light one, so the message still reads.
 class TiledPicture : public QWidget {
 public:
     TiledPicture(const QString& path, QWidget* parent) : QWidget(parent)
@@ -35,6 +35,11 @@ public:
             m_tile = QPixmap::fromImage(picture.frames.front());
     }
     bool hasPicture() const { return !m_tile.isNull(); }
+    void setLightCard(bool light)
+    {
+        m_light = light;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -44,10 +49,10 @@ protected:
             p.drawTiledPixmap(rect(), m_tile);
         } else {
             QLinearGradient g(0, 0, 0, height());
-            g.setColorAt(0.0, QColor(255, 248, 230));
-            g.setColorAt(1.0, QColor(242, 214, 160));
+            g.setColorAt(0.0, m_light ? QColor(255, 248, 230) : QColor(190, 24, 28));
+            g.setColorAt(1.0, m_light ? QColor(242, 214, 160) : QColor(110, 4, 8));
             p.fillRect(rect(), g);
-            p.setPen(QPen(QColor(176, 30, 24), 3));
+            p.setPen(QPen(m_light ? QColor(176, 30, 24) : QColor(255, 204, 70), 3));
             p.drawRect(QRectF(rect()).adjusted(4.5, 4.5, -5.5, -5.5));
         }
         // The edge keeps the window apart from a draw screen of the same colours.
@@ -57,6 +62,7 @@ protected:
 
 private:
     QPixmap m_tile;
+    bool m_light = true;
 };
 
 }  // namespace
@@ -116,6 +122,7 @@ void TOverPopup::applyFont(const QFont& font, const QColor& colour)
     QPalette palette = AALabel1->palette();
     palette.setColor(QPalette::WindowText, colour);
     AALabel1->setPalette(palette);
+    static_cast<TiledPicture*>(imgOverPopup)->setLightCard(colour.lightness() < 128);
 }
 
 void TOverPopup::setMessage(const QString& text)
