@@ -13,6 +13,7 @@
 #include "present/PictureButton.h"
 #include "setup/LevelCell.h"
 #include "setup/TFrmJXMisc.h"
+#include "setup/TfrmJXName.h"
 
 #include <QAction>
 #include <QApplication>
@@ -179,6 +180,8 @@ private slots:
         QCOMPARE(second, QPoint(150, 110));
     }
 
+    void editingAListFromTheExtrasKeepsTheDrawsListFile();
+
     void extrasFromTheMenuLeaveTheDrawOnItsLevel()
     {
         Program p;
@@ -204,6 +207,28 @@ private slots:
         QCOMPARE(p.state().exclusionThreshold, 1);
     }
 };
+
+// Editing another level's list from the extras leaves the draw's own list file alone: at the
+// end the draw's remaining entries go back to the file they came from.
+void DrawScreenPopupsTest::editingAListFromTheExtrasKeepsTheDrawsListFile()
+{
+    Program p;
+    p.levels(3, 4, 2);
+    std::filesystem::create_directory(p.folder.file("List"));
+    lotavo::test::writeFile(p.folder.file("List/u3.txt"), G("甲\r\n乙\r\n丙\r\n丁\r\n戊\r\n"));
+    p.settings->writeBool("ChangeList", "d3", true);
+    p.start();
+    QCOMPARE(p.state().currentListFile, p.folder.file("List/u3.txt"));
+    int edited = 0;
+    whenModal<ui::TFrmJXMisc>([&edited](ui::TFrmJXMisc& extras) {
+        whenModal<ui::TfrmJXName>([](ui::TfrmJXName& editor) { editor.close(); }, &edited);
+        extras.cell('u', 1)->click();
+        extras.accept();
+    });
+    p.screen->findChild<QAction*>(QStringLiteral("N36"))->trigger();
+    QCOMPARE(edited, 1);
+    QCOMPARE(p.state().currentListFile, p.folder.file("List/u3.txt"));
+}
 
 QTEST_MAIN(DrawScreenPopupsTest)
 #include "DrawScreenPopupsTest.moc"
