@@ -106,6 +106,7 @@ private:
     // The end-of-level pop-up, the press confirmation and the per-level extras (TFrmMainPopups.cpp)
     void PopupForm();
     QRect winnersArea() const;
+    void takeEarlierReleases(const std::vector<int>& keys);
 
     // Menus and commands (TFrmMainMenus.cpp)
     void createMenus();

@@ -2,6 +2,7 @@
 // a press, and the per-level extras of the menu.
 #include "main/TFrmMain.h"
 
+#include "present/EarlierKeyReleases.h"
 #include "present/SmoothLabel.h"
 #include "present/TOverPopup.h"
 #include "present/TfrmHintValid.h"
@@ -24,17 +25,28 @@ QRect TFrmMain::winnersArea() const
     return area;
 }
 
+// The key that made the press went up while a window of the press had the keyboard: the
+// draw hears of it once the press is over, or it would wait for a release that never comes
+// and ignore the operator's next key.
+void TFrmMain::takeEarlierReleases(const std::vector<int>& keys)
+{
+    if (!keys.empty())
+        m_releasedDuringKey = keys.back();
+}
+
 void TFrmMain::PopupForm()
 {
     {
         TOverPopup popup(m_settings, m_folder, this);
         popup.setMessage(lblLevel->text() + QStringLiteral("抽取结束"));
         popup.keepClearOf(winnersArea());
+        EarlierKeyReleases releases(&popup);
         popup.setAwardScreen(m_engine->options().keys.awardScreenKeyS, [this](bool all) {
             m_engine->fillAwardScreen(all);
             m_engine->pauseSw(true);
         });
         popup.exec();
+        takeEarlierReleases(releases.keys());
     }
     takeKeyboardBack();
 }
@@ -50,7 +62,9 @@ bool TFrmMain::confirmPress(size_t, bool)
     {
         TfrmHintValid dialog(m_settings, m_folder, this);
         dialog.keepClearOf(winnersArea());
+        EarlierKeyReleases releases(&dialog);
         answer = dialog.exec();
+        takeEarlierReleases(releases.keys());
     }
     takeKeyboardBack();
     return answer == QDialog::Accepted;

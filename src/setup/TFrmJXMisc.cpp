@@ -79,6 +79,10 @@ TFrmJXMisc::TFrmJXMisc(IniStore& settings, ProgramFolder folder, QWidget* parent
     ScrollBox1->setFixedSize(439, 279);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox1->setFrameShape(QFrame::StyledPanel);
+    // Below the last row the area keeps the paper's colour.
+    QPalette paper = ScrollBox1->palette();
+    paper.setColor(QPalette::Window, QColor(255, 253, 248));
+    ScrollBox1->setPalette(paper);
     buildRows();
 
     auto* close = new QPushButton(QStringLiteral("关闭"), this);

@@ -133,6 +133,32 @@ private slots:
         QCOMPARE(p.state().drawList.size(), size_t(28));
     }
 
+    // The operator lets go of Space while the dialog is up: the next Space is a press again.
+    void theKeyReleasedInTheDialogCountsForTheDraw()
+    {
+        Program p;
+        p.levels(1, 6, 2);
+        p.settings->writeBool("Option", "Affirm", true);
+        p.start();
+        using D = ui::TfrmHintValid;
+        int asked = 0;
+        whenModal<D>(
+            [](D& d) {
+                QTest::keyRelease(d.confirmButton(), Qt::Key_Space);
+                click(d.confirmButton());
+            },
+            &asked);
+        p.screen->engine().rollTick();
+        QTest::keyPress(p.screen.get(), Qt::Key_Space);
+        QCOMPARE(asked, 1);
+        QVERIFY(p.state().keysEnabled);
+        QCOMPARE(p.state().results.size(), size_t(2));
+        whenModal<D>([](D& d) { click(d.confirmButton()); }, &asked);
+        p.press();
+        QCOMPARE(asked, 2);
+        QCOMPARE(p.state().results.size(), size_t(4));
+    }
+
     void endOfLevelIsAnnouncedWithTheTitleWhereTheOperatorPutIt()
     {
         Program p;
