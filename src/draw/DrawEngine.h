@@ -44,8 +44,10 @@ public:
     // After the setup wizard: the levels and the list are loaded again from the settings and
     // the draw starts over with the normal key handling and the numbering at 0.
     void startNewSession();
-    // Opening the wizard or the per-level extras puts the draw back on the first level drawn.
+    // Opening the wizard puts the draw back on the first level drawn.
     void returnToFirstLevel();
+    // The per-level extras were changed while the draw runs (DrawEngineExtras.cpp).
+    void levelExtrasChanged();
     // The control panel's start options take effect on the running draw.
     void setStoppedFlag(bool stopped) { m_state.stopped = stopped; }
     // The list file was edited and saved: the draw goes on with what it holds now.

@@ -241,15 +241,6 @@ void TFrmMain::takeKeyboardBack()
     setFocus(Qt::OtherFocusReason);
 }
 
-bool TFrmMain::confirmPress(size_t winners, bool)
-{
-    QString text = QStringLiteral("本次抽取的 %1 位中奖人是否确认有效?").arg(winners);
-    bool confirmed =
-        messageBox(this, text, QStringLiteral("询问"), MessageButtons::OkCancel, MessageIcon::Question) == MessageAnswer::Ok;
-    takeKeyboardBack();
-    return confirmed;
-}
-
 void TFrmMain::enterDesignMode(bool)
 {
     lblDesignCaption->show();

@@ -73,6 +73,7 @@ public:
     void setPopupCaption(std::string_view text) override;
     std::vector<size_t> showWinners(const WinnerPopup& popup) override;
     bool confirmPress(size_t winners, bool lastPress) override;
+    void showEndOfLevelPopup() override;
     void sizeRollingLabels(std::string_view longestEntry) override;
     PictureShown showRollingPicture(const std::string& path) override;
     void preparePictures(const std::vector<std::string>& paths) override;
@@ -126,6 +127,11 @@ private:
     void applyPrizePictureKeys();
     void writePrizePictureKeys();
     QWidget* labelWidget(Label label) const;
+
+    // The end-of-level pop-up, the press confirmation and the per-level extras (TFrmMainPopups.cpp)
+    void PopupForm();
+    QRect winnersArea() const;
+    void takeEarlierReleases(const std::vector<int>& keys);
 
     // Menus and commands (TFrmMainMenus.cpp)
     void createMenus();

@@ -320,6 +320,7 @@ void TFrmMain::N9Click()
             refreshRollingLabels();
     });
 }
+
 void TFrmMain::N64Click()
 {
     runDialogCommand([this] {
@@ -329,7 +330,6 @@ void TFrmMain::N64Click()
     });
 }
 
-void TFrmMain::N36Click() { runDialogCommand([this] { notAvailableYet(QStringLiteral("奖级细节")); }); }
 void TFrmMain::N22Click()
 {
     runDialogCommand([this] {

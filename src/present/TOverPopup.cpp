@@ -1,0 +1,246 @@
+#include "present/TOverPopup.h"
+
+#include "draw/DrawOptions.h"
+#include "main/settings/IniStore.h"
+#include "present/CommonDialogs.h"
+#include "present/FontChooser.h"
+#include "present/FontNames.h"
+#include "present/KeyMap.h"
+#include "present/Pictures.h"
+#include "present/QtText.h"
+#include "present/ScreenPlace.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QPainter>
+
+namespace lotavo::ui {
+
+namespace {
+
+constexpr int kWidth = 467;
+constexpr int kHeight = 234;
+
+// The window's picture, repeated over the window; without it a plain card, light under a dark
+// message and dark under a light one, so the message still reads.
+class TiledPicture : public QWidget {
+public:
+    TiledPicture(const QString& path, QWidget* parent) : QWidget(parent)
+    {
+        DecodedPicture picture = decodePicture(path);
+        if (picture.ok())
+            m_tile = QPixmap::fromImage(picture.frames.front());
+    }
+    bool hasPicture() const { return !m_tile.isNull(); }
+    void setLightCard(bool light)
+    {
+        m_light = light;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        if (hasPicture()) {
+            p.drawTiledPixmap(rect(), m_tile);
+        } else {
+            QLinearGradient g(0, 0, 0, height());
+            g.setColorAt(0.0, m_light ? QColor(255, 248, 230) : QColor(190, 24, 28));
+            g.setColorAt(1.0, m_light ? QColor(242, 214, 160) : QColor(110, 4, 8));
+            p.fillRect(rect(), g);
+            p.setPen(QPen(m_light ? QColor(176, 30, 24) : QColor(255, 204, 70), 3));
+            p.drawRect(QRectF(rect()).adjusted(4.5, 4.5, -5.5, -5.5));
+        }
+        // The edge keeps the window apart from a draw screen of the same colours.
+        p.setPen(QColor(60, 20, 10));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    QPixmap m_tile;
+    bool m_light = true;
+};
+
+}  // namespace
+
+TOverPopup::TOverPopup(IniStore& settings, ProgramFolder folder, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_settings(settings), m_folder(std::move(folder))
+{
+    setObjectName(QStringLiteral("TOverPopup"));
+    setWindowTitle(QStringLiteral("抽取结束"));
+    setModal(true);
+    setFixedSize(kWidth, kHeight);
+
+    imgOverPopup = new TiledPicture(fromPath(m_folder.file("Bmp/Background1.bmp")), this);
+    imgOverPopup->setObjectName(QStringLiteral("imgOverPopup"));
+    imgOverPopup->setGeometry(rect());
+
+    AALabel1 = new QLabel(this);
+    AALabel1->setObjectName(QStringLiteral("AALabel1"));
+    AALabel1->setGeometry(rect());
+    AALabel1->setAlignment(Qt::AlignCenter);
+    AALabel1->setWordWrap(true);
+    // Inside the picture's frame.
+    AALabel1->setContentsMargins(26, 20, 26, 20);
+    AALabel1->setContextMenuPolicy(Qt::CustomContextMenu);
+    AALabel1->installEventFilter(this);
+    // A light text on the dark card, or a dark one on a light picture, stays sharp with it.
+    auto* shadow = new QGraphicsDropShadowEffect(AALabel1);
+    shadow->setOffset(2, 2);
+    shadow->setBlurRadius(6);
+    shadow->setColor(QColor(40, 0, 0, 200));
+    AALabel1->setGraphicsEffect(shadow);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    N1 = PopupMenu1->addAction(QStringLiteral("设置字体"));
+    N1->setObjectName(QStringLiteral("N1"));
+    connect(N1, &QAction::triggered, this, &TOverPopup::N1Click);
+    connect(AALabel1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(AALabel1->mapToGlobal(at)); });
+
+    FormCreate();
+}
+
+void TOverPopup::FormCreate()
+{
+    const char* o = "Option";
+    move(visiblePlace({m_settings.readInteger(o, "OverPopupLeft", 500), m_settings.readInteger(o, "OverPopupTop", 300)},
+                      size()));
+    applyFont(storedFont(fromGbk(m_settings.readString(o, "OverPopupFontName", gbk::literal("宋体"))),
+                         m_settings.readInteger(o, "OverPopupFontSize", 28)),
+              toQColor(m_settings.readInteger(o, "OverPopupFontColor", 33)));
+}
+
+void TOverPopup::applyFont(const QFont& font, const QColor& colour)
+{
+    AALabel1->setFont(font);
+    QPalette palette = AALabel1->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    AALabel1->setPalette(palette);
+    static_cast<TiledPicture*>(imgOverPopup)->setLightCard(colour.lightness() < 128);
+}
+
+void TOverPopup::setMessage(const QString& text)
+{
+    AALabel1->setText(text);
+}
+
+QString TOverPopup::message() const
+{
+    return AALabel1->text();
+}
+
+void TOverPopup::setAwardScreen(int awardScreenKey, std::function<void(bool all)> open)
+{
+    m_awardScreenKey = awardScreenKey;
+    m_openAwardScreen = std::move(open);
+}
+
+void TOverPopup::keyPressEvent(QKeyEvent* event)
+{
+    // The key that made the level's last press may still be held: only a new press counts.
+    if (event->isAutoRepeat())
+        return;
+    if (int vk = virtualKeyOf(*event))
+        FormKeyDown(vk);
+    if (event->key() == Qt::Key_Escape)
+        QDialog::keyPressEvent(event);
+}
+
+void TOverPopup::FormKeyDown(int virtualKey)
+{
+    if (virtualKey == vk::Space)
+        accept();
+    if (virtualKey == m_awardScreenKey && m_openAwardScreen)
+        m_openAwardScreen(true);
+    if (virtualKey == vk::End && m_openAwardScreen)
+        m_openAwardScreen(false);
+}
+
+void TOverPopup::AALabel1Click()
+{
+    accept();
+}
+
+bool TOverPopup::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != AALabel1)
+        return QDialog::eventFilter(watched, event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        AALabel1MouseDown(*mouse);
+        return true;
+    case QEvent::MouseMove:
+        AALabel1MouseMove(*mouse);
+        return m_pressed;
+    case QEvent::MouseButtonRelease:
+        if (mouse->button() == Qt::LeftButton && m_pressed) {
+            bool click = m_clickAttached && AALabel1->rect().contains(mouse->position().toPoint());
+            AALabel1MouseUp();
+            if (click)
+                AALabel1Click();
+            return true;
+        }
+        return false;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void TOverPopup::AALabel1MouseDown(const QMouseEvent& event)
+{
+    m_pressed = true;
+    m_drag.press(event);
+}
+
+void TOverPopup::AALabel1MouseMove(const QMouseEvent& event)
+{
+    // Once the window has moved, letting the button go must not close it.
+    if (m_pressed && m_drag.move(event))
+        m_clickAttached = false;
+}
+
+void TOverPopup::AALabel1MouseUp()
+{
+    m_pressed = false;
+    written(m_settings.writeInteger("Option", "OverPopupLeft", x()));
+    written(m_settings.writeInteger("Option", "OverPopupTop", y()));
+    m_clickAttached = true;
+}
+
+void TOverPopup::N1Click()
+{
+    QFont font = AALabel1->font();
+    QColor colour = AALabel1->palette().color(QPalette::WindowText);
+    if (!chooseFontAndColour(this, font, colour))
+        return;
+    applyFont(font, colour);
+    written(m_settings.writeString("Option", "OverPopupFontname", toGbk(font.family())));
+    written(m_settings.writeInteger("Option", "OverPopupFontSize", font.pointSize()));
+    written(m_settings.writeInteger("Option", "OverPopupFontColor", fromQColor(colour)));
+}
+
+void TOverPopup::written(const std::string& error)
+{
+    // Every click writes the place: a settings file that cannot be written is told once.
+    if (error.empty() || m_writeFailed)
+        return;
+    m_writeFailed = true;
+    showErrorMessage(QStringLiteral("设置无法保存:\r\r") + QString::fromStdString(error));
+}
+
+void TOverPopup::keepClearOf(const QRect& area)
+{
+    if (!m_settings.hasKey("Option", "OverPopupLeft"))
+        move(placeClearOf(area, size(), pos()));
+}
+
+}  // namespace lotavo::ui

@@ -1,0 +1,189 @@
+#include "present/TfrmHintValid.h"
+
+#include "main/settings/IniStore.h"
+#include "present/CommonDialogs.h"
+#include "present/FontChooser.h"
+#include "present/FontNames.h"
+#include "present/PictureButton.h"
+#include "present/Pictures.h"
+#include "present/QtText.h"
+#include "present/ScreenPlace.h"
+#include "present/TransparentPicture.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QRadialGradient>
+
+namespace lotavo::ui {
+
+namespace {
+
+const QSize kDesigned(476, 221);
+
+// The background at its own size, clipped to the window. Without the picture the question it
+// carries is painted here, so the two buttons still say what they answer.
+class Background : public QWidget {
+public:
+    Background(const QString& path, QWidget* parent) : QWidget(parent)
+    {
+        DecodedPicture picture = decodePicture(path);
+        if (picture.ok())
+            m_picture = QPixmap::fromImage(picture.frames.front());
+    }
+    QSize pictureSize() const { return m_picture.isNull() ? kDesigned : m_picture.size(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        if (!m_picture.isNull()) {
+            p.drawPixmap(0, 0, m_picture);
+        } else {
+            QRadialGradient g(QPointF(width() / 2.0, height() * 0.4), width() * 0.7);
+            g.setColorAt(0.0, QColor(196, 26, 30));
+            g.setColorAt(1.0, QColor(110, 4, 8));
+            p.fillRect(rect(), g);
+            QFont f = font();
+            f.setPixelSize(26);
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(QColor(255, 215, 0));
+            p.drawText(QRect(0, 16, width(), 56), Qt::AlignCenter, QStringLiteral("本次抽取的中奖人有效吗?"));
+        }
+        p.setPen(QColor(60, 20, 10));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+
+private:
+    QPixmap m_picture;
+};
+
+}  // namespace
+
+TfrmHintValid::TfrmHintValid(IniStore& settings, ProgramFolder folder, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_settings(settings), m_folder(std::move(folder))
+{
+    setObjectName(QStringLiteral("TfrmHintValid"));
+    setWindowTitle(QStringLiteral("确认中奖"));
+    setModal(true);
+
+    auto* background = new Background(fromPath(m_folder.file("Bmp/Background2.bmp")), this);
+    RzBackground1 = background;
+    RzBackground1->setObjectName(QStringLiteral("RzBackground1"));
+    // The window takes the size of its picture.
+    setFixedSize(background->pictureSize());
+    RzBackground1->setGeometry(rect());
+    RzBackground1->installEventFilter(this);
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    N1 = PopupMenu1->addAction(QStringLiteral("按钮字体修改"));
+    N1->setObjectName(QStringLiteral("N1"));
+    connect(N1, &QAction::triggered, this, &TfrmHintValid::N1Click);
+
+    QPixmap up = transparentPicture(fromPath(m_folder.file("Bmp/Up.bmp")));
+    QPixmap down = transparentPicture(fromPath(m_folder.file("Bmp/down.bmp")));
+    auto button = [&](const char* name, const QString& caption, int left, int answer) {
+        auto* b = new PictureButton(this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setText(caption);
+        b->setGeometry(left, 80, 200, 65);
+        b->setPictures(up, down);
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(b, &QWidget::customContextMenuRequested, this,
+                [this, b](const QPoint& at) { PopupMenu1->popup(b->mapToGlobal(at)); });
+        connect(b, &QAbstractButton::clicked, this, [this, answer] { done(answer); });
+        return b;
+    };
+    RzBmpButton1 = button("RzBmpButton1", QStringLiteral("确 认"), 32, QDialog::Accepted);
+    RzBmpButton2 = button("RzBmpButton2", QStringLiteral("取消"), 256, QDialog::Rejected);
+    setTabOrder(RzBmpButton1, RzBmpButton2);
+    RzBmpButton1->setFocus();
+
+    FormCreate();
+}
+
+void TfrmHintValid::FormCreate()
+{
+    const char* o = "Option";
+    applyFont(storedFont(fromGbk(m_settings.readString(o, "HintVaildFontName", gbk::literal("宋体"))),
+                         m_settings.readInteger(o, "HintVaildFontSize", 26)),
+              toQColor(m_settings.readInteger(o, "HintVaildFontColor", 22)));
+    move(visiblePlace({m_settings.readInteger(o, "HintVaildLeft", 300), m_settings.readInteger(o, "HintVaildTop", 300)},
+                      size()));
+}
+
+void TfrmHintValid::applyFont(const QFont& font, const QColor& colour)
+{
+    for (PictureButton* b : {RzBmpButton1, RzBmpButton2}) {
+        b->setFont(font);
+        b->setTextColour(colour);
+    }
+}
+
+void TfrmHintValid::keyPressEvent(QKeyEvent* event)
+{
+    // The arrows go from one answer to the other, as on a presentation remote.
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+        (RzBmpButton1->hasFocus() ? RzBmpButton2 : RzBmpButton1)->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TfrmHintValid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != RzBackground1)
+        return QDialog::eventFilter(watched, event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        m_pressed = true;
+        m_drag.press(*mouse);
+        return true;
+    case QEvent::MouseMove:
+        if (m_pressed)
+            m_drag.move(*mouse);
+        return m_pressed;
+    case QEvent::MouseButtonRelease:
+        if (mouse->button() != Qt::LeftButton || !m_pressed)
+            return false;
+        m_pressed = false;
+        written(m_settings.writeInteger("Option", "HintVaildLeft", x()));
+        written(m_settings.writeInteger("Option", "HintVaildTop", y()));
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void TfrmHintValid::N1Click()
+{
+    QFont font = RzBmpButton1->font();
+    QColor colour = RzBmpButton1->textColour();
+    if (!chooseFontAndColour(this, font, colour))
+        return;
+    applyFont(font, colour);
+    written(m_settings.writeString("Option", "HintVaildFontName", toGbk(font.family())));
+    written(m_settings.writeInteger("Option", "HintVaildFontSize", font.pointSize()));
+    written(m_settings.writeInteger("Option", "HintVaildFontColor", fromQColor(colour)));
+}
+
+void TfrmHintValid::written(const std::string& error)
+{
+    if (error.empty() || m_writeFailed)
+        return;
+    m_writeFailed = true;
+    showErrorMessage(QStringLiteral("设置无法保存:\r\r") + QString::fromStdString(error));
+}
+
+void TfrmHintValid::keepClearOf(const QRect& area)
+{
+    if (!m_settings.hasKey("Option", "HintVaildLeft"))
+        move(placeClearOf(area, size(), pos()));
+}
+
+}  // namespace lotavo::ui
