@@ -1,0 +1,305 @@
+#include "present/TextEffectRenderer.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace lotavo::ui {
+
+namespace {
+
+constexpr int kMargin = 4;  // room for anti-aliasing at the edges of the text
+// Fixed seeds: the same text and effect give the same picture on every redraw.
+constexpr quint32 kNoiseSeed = 0x6E01u;
+constexpr quint32 kSpraySeed = 0x5B7Au;
+
+// Strengths 0..255 as pixel distances.
+int blurRadius(int strength) { return strength / 8; }
+int sprayRadius(int strength) { return strength / 12; }
+
+struct TextBox {
+    QPainterPath path;
+    QRectF box;  // the text's own box inside the picture
+};
+
+TextBox textPath(const QString& text, const QFont& font, int pad)
+{
+    QFontMetrics metrics(font);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    TextBox t;
+    qreal y = pad + metrics.ascent();
+    for (const QString& line : lines) {
+        t.path.addText(pad, y, font, line);
+        y += metrics.lineSpacing();
+    }
+    QSize size = metrics.size(0, text.isEmpty() ? QStringLiteral(" ") : text);
+    t.box = QRectF(pad, pad, size.width(), size.height());
+    return t;
+}
+
+QBrush gradientBrush(const TextEffect& e, const QRectF& r)
+{
+    QGradient* g = nullptr;
+    QLinearGradient linear;
+    QRadialGradient radial;
+    switch (e.gradualStyle) {
+    case 1: linear = QLinearGradient(r.topLeft(), r.topRight()); break;
+    case 2: linear = QLinearGradient(r.topLeft(), r.bottomRight()); break;
+    case 3: linear = QLinearGradient(r.bottomLeft(), r.topRight()); break;
+    case 5: radial = QRadialGradient(r.center(), std::max(r.width(), r.height()) / 2); g = &radial; break;
+    default: linear = QLinearGradient(r.topLeft(), r.bottomLeft()); break;
+    }
+    if (!g)
+        g = &linear;
+    if (e.gradualStyle == 4) {
+        g->setColorAt(0, e.gradualEnd);
+        g->setColorAt(0.5, e.gradualStart);
+        g->setColorAt(1, e.gradualEnd);
+    } else {
+        g->setColorAt(0, e.gradualStart);
+        g->setColorAt(1, e.gradualEnd);
+    }
+    return QBrush(*g);
+}
+
+// Paints the text's face: its fill (colour, gradient or texture) or, for an outline, its edge.
+void paintFace(QPainter& p, const TextBox& t, const QColor& colour, const TextEffect& e, const QImage& texture,
+               qreal outlineWidth)
+{
+    auto paintWith = [&](const QBrush& brush) {
+        if (e.outline)
+            p.strokePath(t.path, QPen(brush, outlineWidth));
+        else
+            p.fillPath(t.path, brush);
+    };
+    if (!(e.texture && !texture.isNull())) {
+        paintWith(e.gradual ? gradientBrush(e, t.box) : QBrush(colour));
+        return;
+    }
+    const QSize box = t.box.size().toSize().expandedTo(QSize(1, 1));
+    QImage tile = texture;
+    switch (e.textureMode) {
+    case 1: tile = texture.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation); break;
+    case 3: tile = texture.scaledToHeight(std::max(1, QFontMetrics(p.font()).height()), Qt::SmoothTransformation); break;
+    default: break;
+    }
+    if (e.textureMode == 2) {
+        // once, in the middle of the text; the text colour around it
+        paintWith(QBrush(colour));
+        p.save();
+        p.setClipPath(e.outline ? QPainterPathStroker(QPen(Qt::black, outlineWidth)).createStroke(t.path) : t.path);
+        p.drawImage(QPointF(t.box.center().x() - texture.width() / 2.0, t.box.center().y() - texture.height() / 2.0),
+                    texture);
+        p.restore();
+        return;
+    }
+    QBrush brush(tile);
+    brush.setTransform(QTransform::fromTranslate(t.box.left(), t.box.top()));
+    paintWith(brush);
+}
+
+uint8_t clampByte(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
+
+// Brightness changes pixel by pixel, up to the strength either way.
+void addNoise(QImage& img, int strength)
+{
+    QRandomGenerator random(kNoiseSeed);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            QRgb px = line[x];
+            int a = qAlpha(px);
+            if (a == 0)
+                continue;
+            int d = int(random.bounded(2 * strength + 1)) - strength;
+            d = d * a / 255;  // premultiplied: a colour never exceeds its alpha
+            line[x] = qRgba(std::min<int>(clampByte(qRed(px) + d), a), std::min<int>(clampByte(qGreen(px) + d), a),
+                            std::min<int>(clampByte(qBlue(px) + d), a), a);
+        }
+    }
+}
+
+// Every pixel taken from a random place nearby: the text looks sprayed on.
+void spray(QImage& img, int radius)
+{
+    const QImage source = img.copy();
+    QRandomGenerator random(kSpraySeed);
+    const int w = img.width(), h = img.height();
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            int sx = std::clamp(x + int(random.bounded(2 * radius + 1)) - radius, 0, w - 1);
+            int sy = std::clamp(y + int(random.bounded(2 * radius + 1)) - radius, 0, h - 1);
+            line[x] = reinterpret_cast<const QRgb*>(source.constScanLine(sy))[sx];
+        }
+    }
+}
+
+// One box pass along a row or a column of premultiplied pixels.
+void boxPass(QRgb* first, int count, int step, int radius, std::vector<QRgb>& scratch)
+{
+    scratch.resize(size_t(count));
+    for (int i = 0; i < count; ++i)
+        scratch[size_t(i)] = first[i * step];
+    int sum[4] = {0, 0, 0, 0};
+    auto add = [&](int i, int sign) {
+        if (i < 0 || i >= count)
+            return;
+        QRgb px = scratch[size_t(i)];
+        sum[0] += sign * qAlpha(px);
+        sum[1] += sign * qRed(px);
+        sum[2] += sign * qGreen(px);
+        sum[3] += sign * qBlue(px);
+    };
+    const int width = 2 * radius + 1;
+    for (int i = -radius; i < radius; ++i)
+        add(i, 1);
+    for (int i = 0; i < count; ++i) {
+        add(i + radius, 1);
+        first[i * step] = qRgba(sum[1] / width, sum[2] / width, sum[3] / width, sum[0] / width);
+        add(i - radius, -1);
+    }
+}
+
+// Three box passes each way, close to a Gaussian blur spreading about `radius` pixels.
+void blur(QImage& img, int radius)
+{
+    const int box = std::max(1, (radius + 2) / 3);
+    std::vector<QRgb> scratch;
+    const int w = img.width(), h = img.height();
+    auto* pixels = reinterpret_cast<QRgb*>(img.bits());
+    const int stride = int(img.bytesPerLine() / 4);
+    for (int pass = 0; pass < 3; ++pass) {
+        for (int y = 0; y < h; ++y)
+            boxPass(pixels + y * stride, w, 1, box, scratch);
+        for (int x = 0; x < w; ++x)
+            boxPass(pixels + x, h, stride, box, scratch);
+    }
+}
+
+QImage coloured(const QImage& mask, const QColor& colour)
+{
+    QImage out = mask;
+    QPainter p(&out);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(out.rect(), colour);
+    return out;
+}
+
+QImage rotated(const QImage& img, int degrees)
+{
+    // positive angles turn the text counter-clockwise, as on paper
+    QTransform turn;
+    turn.rotate(-degrees);
+    QRectF bounds = turn.mapRect(QRectF(img.rect()));
+    QImage out(bounds.size().toSize() + QSize(2, 2), QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(out.width() / 2.0, out.height() / 2.0);
+    p.setTransform(turn, true);
+    p.drawImage(QPointF(-img.width() / 2.0, -img.height() / 2.0), img);
+    return out;
+}
+
+}  // namespace
+
+QImage TextEffectRenderer::render(const QString& text, const QFont& font, const QColor& colour, const TextEffect& e,
+                                  const QImage& texture, qreal ratio)
+{
+    ratio = std::max<qreal>(ratio, 0.1);
+    const qreal outlineWidth = std::max(1.5, QFontInfo(font).pixelSize() / 32.0);
+    const int blurR = blurRadius(e.blur), sprayR = sprayRadius(e.spray);
+    const int shadowBlurR = e.shadow ? blurRadius(e.shadowBlur) : 0;
+    const int pad = kMargin + blurR + sprayR + shadowBlurR + int(std::ceil(outlineWidth));
+    const TextBox t = textPath(text, font, pad);
+    const QSize logical(int(std::ceil(t.box.width())) + 2 * pad, int(std::ceil(t.box.height())) + 2 * pad);
+    const QSize device = (QSizeF(logical) * ratio).toSize();
+
+    QImage face(device, QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    {
+        QPainter p(&face);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(font);
+        p.scale(ratio, ratio);
+        paintFace(p, t, colour, e, texture, outlineWidth);
+    }
+    if (e.noise > 0)
+        addNoise(face, e.noise);
+    if (sprayR > 0)
+        spray(face, int(sprayR * ratio));
+    if (blurR > 0)
+        blur(face, int(blurR * ratio));
+    if (e.horzMirror || e.vertMirror)
+        face = face.mirrored(e.horzMirror, e.vertMirror);
+
+    const int ox = e.shadow ? e.shadowOffsetX : 0, oy = e.shadow ? e.shadowOffsetY : 0;
+    const QPoint faceAt(int(std::max(0, -ox) * ratio), int(std::max(0, -oy) * ratio));
+    QImage text2(device + (QSizeF(std::abs(ox), std::abs(oy)) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    text2.fill(Qt::transparent);
+    {
+        QPainter p(&text2);
+        if (e.shadow) {
+            QColor shade = e.shadowColour;
+            shade.setAlpha(e.shadowAlpha);
+            QImage shadow = coloured(face, shade);
+            if (shadowBlurR > 0)
+                blur(shadow, int(shadowBlurR * ratio));
+            p.drawImage(faceAt + (QPointF(ox, oy) * ratio).toPoint(), shadow);
+        }
+        p.drawImage(faceAt, face);
+    }
+
+    QImage out(text2.size(), QImage::Format_ARGB32_Premultiplied);
+    out.fill(e.background.isValid() ? e.background : QColor(Qt::transparent));
+    {
+        QPainter p(&out);
+        p.setOpacity(e.alpha / 255.0);
+        p.drawImage(0, 0, text2);
+    }
+    if (e.angle % 360 != 0)
+        out = rotated(out, e.angle % 360);
+    out.setDevicePixelRatio(ratio);
+    return out;
+}
+
+const QImage& TextEffectRenderer::image(const QString& text, const QFont& font, const QColor& colour,
+                                        const TextEffect& effect, qreal ratio)
+{
+    if (m_image.isNull() || ratio != m_ratio || text != m_text || font != m_font || colour != m_colour ||
+        !(effect == m_effect)) {
+        m_text = text;
+        m_font = font;
+        m_colour = colour;
+        m_effect = effect;
+        m_ratio = ratio;
+        m_image = render(text, font, colour, effect, effect.texture ? programTexture() : QImage(), ratio);
+        ++m_renders;
+    }
+    return m_image;
+}
+
+const QImage& TextEffectRenderer::programTexture()
+{
+    static const QImage texture = [] {
+        QImage img(QCoreApplication::applicationDirPath() + QStringLiteral("/Texture/texture.jpg"));
+        return img.isNull() ? img : img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }();
+    return texture;
+}
+
+}  // namespace lotavo::ui
