@@ -97,6 +97,9 @@ QImage paintMainBackground(int w, int h, ThemeId id, uint32_t seed);
 QImage paintPopupBackground(int w, int h, ThemeId id, uint32_t seed);
 QImage paintSplash();
 
+// The texture that fills text with a texture effect (Texture/texture.jpg): gold foil.
+QImage paintTexture(int w, int h, uint32_t seed);
+
 // Small pictures of the dialogs (folder Bmp).
 void writeDialogPictures(const QString& bmpFolder);
 
