@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QRandomGenerator>
 #include <QTransform>
 
 #include <algorithm>
@@ -109,12 +108,29 @@ void paintFace(QPainter& p, const TextBox& t, const QColor& colour, const TextEf
     paintWith(brush);
 }
 
+// A small fast generator: two numbers per pixel of a 4K title add up.
+class Scatter {
+public:
+    explicit Scatter(uint32_t seed) : m_state(seed) {}
+    // Uniform in [-range, range].
+    int within(int range)
+    {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 17;
+        m_state ^= m_state << 5;
+        return int(m_state % uint32_t(2 * range + 1)) - range;
+    }
+
+private:
+    uint32_t m_state;
+};
+
 uint8_t clampByte(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
 
 // Brightness changes pixel by pixel, up to the strength either way.
 void addNoise(QImage& img, int strength)
 {
-    QRandomGenerator random(kNoiseSeed);
+    Scatter random(kNoiseSeed);
     for (int y = 0; y < img.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
@@ -122,7 +138,7 @@ void addNoise(QImage& img, int strength)
             int a = qAlpha(px);
             if (a == 0)
                 continue;
-            int d = int(random.bounded(2 * strength + 1)) - strength;
+            int d = random.within(strength);
             d = d * a / 255;  // premultiplied: a colour never exceeds its alpha
             line[x] = qRgba(std::min<int>(clampByte(qRed(px) + d), a), std::min<int>(clampByte(qGreen(px) + d), a),
                             std::min<int>(clampByte(qBlue(px) + d), a), a);
@@ -134,25 +150,30 @@ void addNoise(QImage& img, int strength)
 void spray(QImage& img, int radius)
 {
     const QImage source = img.copy();
-    QRandomGenerator random(kSpraySeed);
+    Scatter random(kSpraySeed);
     const int w = img.width(), h = img.height();
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            int sx = std::clamp(x + int(random.bounded(2 * radius + 1)) - radius, 0, w - 1);
-            int sy = std::clamp(y + int(random.bounded(2 * radius + 1)) - radius, 0, h - 1);
+            int sx = std::clamp(x + random.within(radius), 0, w - 1);
+            int sy = std::clamp(y + random.within(radius), 0, h - 1);
             line[x] = reinterpret_cast<const QRgb*>(source.constScanLine(sy))[sx];
         }
     }
 }
 
-// One box pass along a row or a column of premultiplied pixels.
-void boxPass(QRgb* first, int count, int step, int radius, std::vector<QRgb>& scratch)
+// 1 / (box width) in 16-bit fixed point; a sum times it, shifted, is the box's mean without a
+// division per channel and pixel (exact enough for boxes narrower than 256 pixels).
+uint32_t boxMean(int radius)
 {
-    scratch.resize(size_t(count));
-    for (int i = 0; i < count; ++i)
-        scratch[size_t(i)] = first[i * step];
-    int sum[4] = {0, 0, 0, 0};
+    return (1u << 16) / uint32_t(2 * radius + 1) + 1;
+}
+
+// One box pass along a row of premultiplied pixels.
+void rowPass(QRgb* row, int count, int radius, std::vector<QRgb>& scratch)
+{
+    scratch.assign(row, row + count);
+    uint32_t sum[4] = {0, 0, 0, 0};
     auto add = [&](int i, int sign) {
         if (i < 0 || i >= count)
             return;
@@ -162,29 +183,70 @@ void boxPass(QRgb* first, int count, int step, int radius, std::vector<QRgb>& sc
         sum[2] += sign * qGreen(px);
         sum[3] += sign * qBlue(px);
     };
-    const int width = 2 * radius + 1;
+    const uint32_t mean = boxMean(radius);
     for (int i = -radius; i < radius; ++i)
         add(i, 1);
     for (int i = 0; i < count; ++i) {
         add(i + radius, 1);
-        first[i * step] = qRgba(sum[1] / width, sum[2] / width, sum[3] / width, sum[0] / width);
+        row[i] = qRgba(int((sum[1] * mean) >> 16), int((sum[2] * mean) >> 16), int((sum[3] * mean) >> 16),
+                       int((sum[0] * mean) >> 16));
         add(i - radius, -1);
     }
 }
 
-// Three box passes each way, close to a Gaussian blur spreading about `radius` pixels.
+// One box pass down the columns, row by row with a running sum per column, so that the
+// pass reads the picture in memory order.
+void columnPass(QImage& img, int radius, QImage& scratch)
+{
+    scratch = img.copy();
+    const int w = img.width(), h = img.height();
+    std::vector<int> sum(size_t(w) * 4, 0);
+    auto add = [&](int y, int sign) {
+        if (y < 0 || y >= h)
+            return;
+        const auto* line = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            int* s = &sum[size_t(x) * 4];
+            s[0] += sign * qAlpha(line[x]);
+            s[1] += sign * qRed(line[x]);
+            s[2] += sign * qGreen(line[x]);
+            s[3] += sign * qBlue(line[x]);
+        }
+    };
+    const uint32_t mean = boxMean(radius);
+    for (int y = -radius; y < radius; ++y)
+        add(y, 1);
+    for (int y = 0; y < h; ++y) {
+        add(y + radius, 1);
+        auto* out = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int* s = &sum[size_t(x) * 4];
+            out[x] = qRgba(int((uint32_t(s[1]) * mean) >> 16), int((uint32_t(s[2]) * mean) >> 16),
+                           int((uint32_t(s[3]) * mean) >> 16), int((uint32_t(s[0]) * mean) >> 16));
+        }
+        add(y - radius, -1);
+    }
+}
+
+// Three box passes each way, close to a Gaussian blur spreading about `radius` pixels. A wide
+// blur is done on a smaller copy: it has no fine detail left to lose, and costs a fraction.
 void blur(QImage& img, int radius)
 {
+    const int shrink = std::max(1, radius / 6);
+    if (shrink > 1 && img.width() >= 2 * shrink && img.height() >= 2 * shrink) {
+        const QSize full = img.size();
+        QImage small = img.scaled(full / shrink, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        blur(small, radius / shrink);
+        img = small.scaled(full, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return;
+    }
     const int box = std::max(1, (radius + 2) / 3);
     std::vector<QRgb> scratch;
-    const int w = img.width(), h = img.height();
-    auto* pixels = reinterpret_cast<QRgb*>(img.bits());
-    const int stride = int(img.bytesPerLine() / 4);
+    QImage columns;
     for (int pass = 0; pass < 3; ++pass) {
-        for (int y = 0; y < h; ++y)
-            boxPass(pixels + y * stride, w, 1, box, scratch);
-        for (int x = 0; x < w; ++x)
-            boxPass(pixels + x, h, stride, box, scratch);
+        for (int y = 0; y < img.height(); ++y)
+            rowPass(reinterpret_cast<QRgb*>(img.scanLine(y)), img.width(), box, scratch);
+        columnPass(img, box, columns);
     }
 }
 
