@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
@@ -36,6 +37,21 @@ QSpinBox* spin(const char* name, int low, int high)
     box->setObjectName(QLatin1String(name));
     box->setRange(low, high);
     return box;
+}
+
+// A slider with its value beside it, so that an operator can set the same strength again.
+QWidget* withValue(QSlider* slider)
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* value = new QLabel(QString::number(slider->value()));
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("255")));
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QObject::connect(slider, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
+    layout->addWidget(slider);
+    layout->addWidget(value);
+    return row;
 }
 
 template <class W> W* named(W* widget, const char* name)
@@ -78,10 +94,10 @@ TfrmTextEffect::TfrmTextEffect(const TextEffect& effect, QWidget* parent) : QDia
     cbVertMirror = named(new QCheckBox(QStringLiteral("垂直镜像")), "cbVertMirror");
     auto* text = new QGroupBox(QStringLiteral("文字"));
     auto* textForm = new QFormLayout(text);
-    textForm->addRow(QStringLiteral("透明度"), tbAlpha);
-    textForm->addRow(QStringLiteral("模糊"), tbBlur);
-    textForm->addRow(QStringLiteral("噪点"), tbNoise);
-    textForm->addRow(QStringLiteral("喷溅"), tbSpray);
+    textForm->addRow(QStringLiteral("透明度"), withValue(tbAlpha));
+    textForm->addRow(QStringLiteral("模糊"), withValue(tbBlur));
+    textForm->addRow(QStringLiteral("噪点"), withValue(tbNoise));
+    textForm->addRow(QStringLiteral("喷溅"), withValue(tbSpray));
     textForm->addRow(QStringLiteral("角度"), seAngle);
     auto* checks = new QHBoxLayout;
     checks->addWidget(cbOutline);
@@ -98,8 +114,8 @@ TfrmTextEffect::TfrmTextEffect(const TextEffect& effect, QWidget* parent) : QDia
     auto* shadow = new QGroupBox(QStringLiteral("阴影"));
     auto* shadowForm = new QFormLayout(shadow);
     shadowForm->addRow(cbShadow, btnShadowColor);
-    shadowForm->addRow(QStringLiteral("阴影透明度"), tbShadowAlpha);
-    shadowForm->addRow(QStringLiteral("阴影模糊"), tbShadowBlur);
+    shadowForm->addRow(QStringLiteral("阴影透明度"), withValue(tbShadowAlpha));
+    shadowForm->addRow(QStringLiteral("阴影模糊"), withValue(tbShadowBlur));
     auto* offsets = new QHBoxLayout;
     offsets->addWidget(seShadowOffsetX);
     offsets->addWidget(seShadowOffsetY);

@@ -2,6 +2,7 @@
 // control, OK hands back the edited effect and cancel leaves the caller's effect alone.
 #include "present/SmoothLabel.h"
 #include "present/TfrmTextEffect.h"
+#include "setup/WizardDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -118,6 +119,23 @@ private slots:
         });
         QVERIFY(!TfrmTextEffect::edit(nullptr, effect));
         QVERIFY(effect == startEffect());
+    }
+
+    // The wizard's effect buttons open this dialog rather than saying the command is missing.
+    void wizardOpensTheDialog()
+    {
+        ui::WizardDialogs dialogs = ui::WizardDialogs::standard();
+        QVERIFY(dialogs.chooseEffect);
+        TextEffect effect = startEffect();
+        bool opened = false;
+        whenOpen([&opened](TfrmTextEffect& d) {
+            opened = true;
+            d.cbShadow->setChecked(false);
+            QTest::mouseClick(d.btnOK, Qt::LeftButton);
+        });
+        QVERIFY(dialogs.chooseEffect(nullptr, effect));
+        QVERIFY(opened);
+        QVERIFY(!effect.shadow);
     }
 };
 
