@@ -285,7 +285,7 @@ QImage TextEffectRenderer::render(const QString& text, const QFont& font, const 
     const qreal outlineWidth = std::max(1.5, QFontInfo(font).pixelSize() / 32.0);
     const int blurR = blurRadius(e.blur), sprayR = sprayRadius(e.spray);
     const int shadowBlurR = e.shadow ? blurRadius(e.shadowBlur) : 0;
-    const int pad = kMargin + blurR + sprayR + shadowBlurR + int(std::ceil(outlineWidth));
+    const int pad = kMargin + blurR + sprayR + shadowBlurR + (e.outline ? int(std::ceil(outlineWidth)) : 0);
     const TextBox t = textPath(text, font, pad);
     const QSize logical(int(std::ceil(t.box.width())) + 2 * pad, int(std::ceil(t.box.height())) + 2 * pad);
     const QSize device = (QSizeF(logical) * ratio).toSize();
