@@ -42,7 +42,9 @@ void SmoothLabel::setEffect(const TextEffect& effect)
 
 QSize SmoothLabel::sizeHint() const
 {
-    return m_renderer.image(m_text, font(), m_colour, m_effect, devicePixelRatioF()).deviceIndependentSize().toSize();
+    // measured, not drawn: the picture is drawn once, at the next paint, after font, text and
+    // effect have all been set
+    return TextEffectRenderer::sizeOf(m_text, font(), m_effect);
 }
 
 void SmoothLabel::resizeToText()

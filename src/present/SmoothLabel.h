@@ -37,7 +37,7 @@ private:
     QString m_text;
     QColor m_colour = Qt::black;
     TextEffect m_effect;
-    mutable TextEffectRenderer m_renderer;  // the drawn text, kept between paints
+    TextEffectRenderer m_renderer;  // the drawn text, kept between paints
 };
 
 }  // namespace lotavo::ui

@@ -259,13 +259,23 @@ QImage coloured(const QImage& mask, const QColor& colour)
     return out;
 }
 
-QImage rotated(const QImage& img, int degrees)
+// Positive angles turn the text counter-clockwise, as on paper.
+QTransform turnOf(int degrees)
 {
-    // positive angles turn the text counter-clockwise, as on paper
     QTransform turn;
     turn.rotate(-degrees);
-    QRectF bounds = turn.mapRect(QRectF(img.rect()));
-    QImage out(bounds.size().toSize() + QSize(2, 2), QImage::Format_ARGB32_Premultiplied);
+    return turn;
+}
+
+QSize turnedSize(const QSize& size, int degrees)
+{
+    return turnOf(degrees).mapRect(QRectF(QPointF(0, 0), QSizeF(size))).size().toSize() + QSize(2, 2);
+}
+
+QImage rotated(const QImage& img, int degrees)
+{
+    const QTransform turn = turnOf(degrees);
+    QImage out(turnedSize(img.size(), degrees), QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     QPainter p(&out);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -276,19 +286,48 @@ QImage rotated(const QImage& img, int degrees)
     return out;
 }
 
+// Where everything lies in the picture, in logical pixels before any turn.
+struct Geometry {
+    qreal outlineWidth;
+    int blurR, sprayR, shadowBlurR;
+    int pad;              // room around the text's box for what the effect spreads
+    QSize face;           // the text's box with the room around it
+    int shadowX, shadowY;  // the shadow's offset, 0 without a shadow
+    QSize composed;       // face and shadow together
+};
+
+Geometry geometryOf(const QString& text, const QFont& font, const TextEffect& e)
+{
+    Geometry g;
+    g.outlineWidth = std::max(1.5, QFontInfo(font).pixelSize() / 32.0);
+    g.blurR = blurRadius(e.blur);
+    g.sprayR = sprayRadius(e.spray);
+    g.shadowBlurR = e.shadow ? blurRadius(e.shadowBlur) : 0;
+    g.pad = kMargin + g.blurR + g.sprayR + g.shadowBlurR + (e.outline ? int(std::ceil(g.outlineWidth)) : 0);
+    QSize box = QFontMetrics(font).size(0, text.isEmpty() ? QStringLiteral(" ") : text);
+    g.face = box + QSize(2 * g.pad, 2 * g.pad);
+    g.shadowX = e.shadow ? e.shadowOffsetX : 0;
+    g.shadowY = e.shadow ? e.shadowOffsetY : 0;
+    g.composed = g.face + QSize(std::abs(g.shadowX), std::abs(g.shadowY));
+    return g;
+}
+
 }  // namespace
+
+QSize TextEffectRenderer::sizeOf(const QString& text, const QFont& font, const TextEffect& effect)
+{
+    const QSize composed = geometryOf(text, font, effect).composed;
+    const int angle = effect.angle % 360;
+    return angle ? turnedSize(composed, angle) : composed;
+}
 
 QImage TextEffectRenderer::render(const QString& text, const QFont& font, const QColor& colour, const TextEffect& e,
                                   const QImage& texture, qreal ratio)
 {
     ratio = std::max<qreal>(ratio, 0.1);
-    const qreal outlineWidth = std::max(1.5, QFontInfo(font).pixelSize() / 32.0);
-    const int blurR = blurRadius(e.blur), sprayR = sprayRadius(e.spray);
-    const int shadowBlurR = e.shadow ? blurRadius(e.shadowBlur) : 0;
-    const int pad = kMargin + blurR + sprayR + shadowBlurR + (e.outline ? int(std::ceil(outlineWidth)) : 0);
-    const TextBox t = textPath(text, font, pad);
-    const QSize logical(int(std::ceil(t.box.width())) + 2 * pad, int(std::ceil(t.box.height())) + 2 * pad);
-    const QSize device = (QSizeF(logical) * ratio).toSize();
+    const Geometry g = geometryOf(text, font, e);
+    const TextBox t = textPath(text, font, g.pad);
+    const QSize device = (QSizeF(g.face) * ratio).toSize();
 
     QImage face(device, QImage::Format_ARGB32_Premultiplied);
     face.fill(Qt::transparent);
@@ -298,40 +337,40 @@ QImage TextEffectRenderer::render(const QString& text, const QFont& font, const 
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(font);
         p.scale(ratio, ratio);
-        paintFace(p, t, colour, e, texture, outlineWidth);
+        paintFace(p, t, colour, e, texture, g.outlineWidth);
     }
     if (e.noise > 0)
         addNoise(face, e.noise);
-    if (sprayR > 0)
-        spray(face, int(sprayR * ratio));
-    if (blurR > 0)
-        blur(face, int(blurR * ratio));
+    if (g.sprayR > 0)
+        spray(face, int(g.sprayR * ratio));
+    if (g.blurR > 0)
+        blur(face, int(g.blurR * ratio));
     if (e.horzMirror || e.vertMirror)
         face = face.mirrored(e.horzMirror, e.vertMirror);
 
-    const int ox = e.shadow ? e.shadowOffsetX : 0, oy = e.shadow ? e.shadowOffsetY : 0;
+    const int ox = g.shadowX, oy = g.shadowY;
     const QPoint faceAt(int(std::max(0, -ox) * ratio), int(std::max(0, -oy) * ratio));
-    QImage text2(device + (QSizeF(std::abs(ox), std::abs(oy)) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    text2.fill(Qt::transparent);
+    QImage composed(device + (QSizeF(std::abs(ox), std::abs(oy)) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    composed.fill(Qt::transparent);
     {
-        QPainter p(&text2);
+        QPainter p(&composed);
         if (e.shadow) {
             QColor shade = e.shadowColour;
             shade.setAlpha(e.shadowAlpha);
             QImage shadow = coloured(face, shade);
-            if (shadowBlurR > 0)
-                blur(shadow, int(shadowBlurR * ratio));
+            if (g.shadowBlurR > 0)
+                blur(shadow, int(g.shadowBlurR * ratio));
             p.drawImage(faceAt + (QPointF(ox, oy) * ratio).toPoint(), shadow);
         }
         p.drawImage(faceAt, face);
     }
 
-    QImage out(text2.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage out(composed.size(), QImage::Format_ARGB32_Premultiplied);
     out.fill(e.background.isValid() ? e.background : QColor(Qt::transparent));
     {
         QPainter p(&out);
         p.setOpacity(e.alpha / 255.0);
-        p.drawImage(0, 0, text2);
+        p.drawImage(0, 0, composed);
     }
     if (e.angle % 360 != 0)
         out = rotated(out, e.angle % 360);

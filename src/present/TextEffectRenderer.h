@@ -25,6 +25,9 @@ public:
     static QImage render(const QString& text, const QFont& font, const QColor& colour, const TextEffect& effect,
                          const QImage& texture, qreal devicePixelRatio = 1);
 
+    // The size of the picture render() gives at a device pixel ratio of 1, without drawing it.
+    static QSize sizeOf(const QString& text, const QFont& font, const TextEffect& effect);
+
     // The texture picture of the program folder ("Texture/texture.jpg"), read once; null
     // when the file is missing or unreadable.
     static const QImage& programTexture();

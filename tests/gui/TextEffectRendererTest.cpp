@@ -380,16 +380,37 @@ private slots:
         QCOMPARE(renderer.renders(), 6);
     }
 
+    // The label is measured without drawing; the drawn text must fit it exactly, or a turned
+    // or shadowed title is cut off at its edge.
     void labelSizesItselfToTheDrawnText()
     {
         ui::SmoothLabel label;
         label.setFont(bigFont());
-        label.setText(QStringLiteral("Lotavo"));
+        label.setText(QStringLiteral("Lotavo\n抽奖"));
         const QSize plain = label.size();
         TextEffect e;
         e.angle = 90;
         label.setEffect(e);
         QVERIFY(label.height() > plain.height() && label.width() < plain.width());
+
+        QList<TextEffect> effects;
+        for (int angle : {0, 30, -135, 900}) {
+            TextEffect f;
+            f.angle = int16_t(angle);
+            f.blur = 200;
+            f.spray = 90;
+            f.outline = angle == 30;
+            f.shadow = angle != 0;
+            f.shadowBlur = 255;
+            f.shadowOffsetX = int8_t(-angle / 10);
+            f.shadowOffsetY = 13;
+            effects.append(f);
+        }
+        for (const TextEffect& f : effects) {
+            label.setEffect(f);
+            QImage drawn = TextEffectRenderer::render(label.text(), label.font(), kRed, f, QImage());
+            QCOMPARE(label.size(), drawn.size());
+        }
     }
 };
 
