@@ -183,7 +183,7 @@ void TFrmMain::applySmoothLabel(SmoothLabel* label, const std::string& name)
     label->setColour(toQColor(s.readInteger(kLayout, name + "Color", 10)));
     label->setText(fromGbk(s.readString(kLayout, name + "Caption", "Caption")));
 
-    label->setEffect(readTextEffect(s, name));
+    label->setEffect(readTextEffect(s, name, label->effect()));
 
     placeInScreen(label, s.readInteger(kLayout, name + "Left", 1), s.readInteger(kLayout, name + "Top", 1),
                   screenSize(this).height() - 100);

@@ -1,16 +1,9 @@
 #include "present/SmoothLabel.h"
 
-#include <QFontMetrics>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace lotavo::ui {
-
-namespace {
-constexpr int kMargin = 4;  // room for the shadow and the outline
-}
 
 SmoothLabel::SmoothLabel(QWidget* parent) : QWidget(parent)
 {
@@ -49,11 +42,9 @@ void SmoothLabel::setEffect(const TextEffect& effect)
 
 QSize SmoothLabel::sizeHint() const
 {
-    QFontMetrics metrics(font());
-    QSize text = metrics.size(0, m_text.isEmpty() ? QStringLiteral(" ") : m_text);
-    int extraX = m_effect.shadow ? std::abs(m_effect.shadowOffsetX) : 0;
-    int extraY = m_effect.shadow ? std::abs(m_effect.shadowOffsetY) : 0;
-    return text + QSize(2 * kMargin + extraX, 2 * kMargin + extraY);
+    // measured, not drawn: the picture is drawn once, at the next paint, after font, text and
+    // effect have all been set
+    return TextEffectRenderer::sizeOf(m_text, font(), m_effect);
 }
 
 void SmoothLabel::resizeToText()
@@ -66,40 +57,7 @@ void SmoothLabel::paintEvent(QPaintEvent*)
     if (m_text.isEmpty())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setOpacity(m_effect.alpha / 255.0);
-    QRect box = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
-    if (m_effect.shadow) {
-        QColor shadow = m_effect.shadowColour;
-        shadow.setAlpha(m_effect.shadowAlpha);
-        painter.setPen(shadow);
-        painter.drawText(box.translated(m_effect.shadowOffsetX, m_effect.shadowOffsetY), Qt::AlignLeft | Qt::AlignTop, m_text);
-    }
-    if (!m_effect.gradual && !m_effect.outline) {
-        painter.setPen(m_colour);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, m_text);
-        return;
-    }
-    // Gradient fills and outlines need the text's outline as a path.
-    QFontMetrics metrics(font());
-    QPainterPath path;
-    int y = kMargin + metrics.ascent();
-    for (const QString& line : m_text.split(QLatin1Char('\n'))) {
-        path.addText(kMargin, y, font(), line);
-        y += metrics.lineSpacing();
-    }
-    QBrush fill(m_colour);
-    if (m_effect.gradual) {
-        QLinearGradient gradient(0, 0, 0, height());
-        gradient.setColorAt(0, m_effect.gradualStart);
-        gradient.setColorAt(1, m_effect.gradualEnd);
-        fill = QBrush(gradient);
-    }
-    if (m_effect.outline)
-        painter.strokePath(path, QPen(fill, 1.5));
-    else
-        painter.fillPath(path, fill);
+    painter.drawImage(0, 0, m_renderer.image(m_text, font(), m_colour, m_effect, devicePixelRatioF()));
 }
 
 void SmoothLabel::mouseReleaseEvent(QMouseEvent* event)

@@ -1,24 +1,14 @@
 #pragma once
 
+#include "present/TextEffect.h"
+#include "present/TextEffectRenderer.h"
+
 #include <QColor>
 #include <QWidget>
 
 namespace lotavo::ui {
 
-// The text effect of a smoothed label (a section named after the label in the settings).
-struct TextEffect {
-    int alpha = 255;
-    bool shadow = false;
-    QColor shadowColour = Qt::black;
-    int shadowAlpha = 160;
-    int shadowOffsetX = 2, shadowOffsetY = 2;
-    bool gradual = false;
-    QColor gradualStart, gradualEnd;
-    bool outline = false;
-};
-
-// An anti-aliased text label that sizes itself to its text, with an optional shadow,
-// gradient fill or outline. Used for the titles and texts of the draw screen.
+// An anti-aliased text label that sizes itself to its text, drawn with its text effect. Used for the titles and texts of the draw screen.
 class SmoothLabel : public QWidget {
     Q_OBJECT
 public:
@@ -47,6 +37,7 @@ private:
     QString m_text;
     QColor m_colour = Qt::black;
     TextEffect m_effect;
+    TextEffectRenderer m_renderer;  // the drawn text, kept between paints
 };
 
 }  // namespace lotavo::ui

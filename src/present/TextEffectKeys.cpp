@@ -5,38 +5,66 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace lotavo::ui {
 
-TextEffect readTextEffect(const IniStore& s, const std::string& e)
+namespace {
+
+int readStrength(const IniStore& s, const std::string& e, const char* key, int current)
 {
-    TextEffect effect;
-    effect.alpha = std::clamp(s.readInteger(e, "Alpha", 255), 0, 255);
-    effect.shadow = s.readBool(e, "Shadow", false);
-    effect.shadowColour = toQColor(s.readInteger(e, "ShadowColor", 0));
-    effect.shadowAlpha = std::clamp(s.readInteger(e, "ShadowAlpha", 160), 0, 255);
-    // One signed byte each.
-    effect.shadowOffsetX = static_cast<int8_t>(s.readInteger(e, "ShadowOffsetX", 2));
-    effect.shadowOffsetY = static_cast<int8_t>(s.readInteger(e, "ShadowOffsetY", 2));
-    effect.gradual = s.readBool(e, "Gradual", false);
-    effect.gradualStart = toQColor(s.readInteger(e, "GradualStartColor", 0));
-    effect.gradualEnd = toQColor(s.readInteger(e, "GradualEndColor", 0));
-    effect.outline = s.readBool(e, "Outline", false);
+    return std::clamp(s.readInteger(e, key, current), 0, 255);
+}
+
+// A style number past the last style reads as the first one.
+int readStyle(const IniStore& s, const std::string& e, const char* key, int current, int last)
+{
+    int style = s.readInteger(e, key, current);
+    return style < 0 || style > last ? 0 : style;
+}
+
+template <class Small> Small readClamped(const IniStore& s, const std::string& e, const char* key, Small current)
+{
+    return static_cast<Small>(std::clamp<int32_t>(s.readInteger(e, key, current), std::numeric_limits<Small>::min(),
+                                                  std::numeric_limits<Small>::max()));
+}
+
+QColor readColour(const IniStore& s, const std::string& e, const char* key, const QColor& current)
+{
+    return toQColor(s.readInteger(e, key, fromQColor(current)));
+}
+
+}  // namespace
+
+TextEffect readTextEffect(const IniStore& s, const std::string& e, const TextEffect& current)
+{
+    TextEffect effect = current;
+    effect.alpha = readStrength(s, e, "Alpha", current.alpha);
+    effect.blur = readStrength(s, e, "Blur", current.blur);
+    effect.noise = readStrength(s, e, "Noise", current.noise);
+    effect.spray = readStrength(s, e, "Spray", current.spray);
+    effect.angle = readClamped<int16_t>(s, e, "Angle", current.angle);
+    effect.outline = s.readBool(e, "Outline", current.outline);
+    effect.horzMirror = s.readBool(e, "HorzMirror", current.horzMirror);
+    effect.vertMirror = s.readBool(e, "VertMirror", current.vertMirror);
+    effect.shadow = s.readBool(e, "Shadow", current.shadow);
+    effect.shadowAlpha = readStrength(s, e, "ShadowAlpha", current.shadowAlpha);
+    effect.shadowBlur = readStrength(s, e, "ShadowBlur", current.shadowBlur);
+    effect.shadowColour = readColour(s, e, "ShadowColor", current.shadowColour);
+    effect.shadowOffsetX = readClamped<int8_t>(s, e, "ShadowOffsetX", current.shadowOffsetX);
+    effect.shadowOffsetY = readClamped<int8_t>(s, e, "ShadowOffsetY", current.shadowOffsetY);
+    effect.gradual = s.readBool(e, "Gradual", current.gradual);
+    effect.gradualStart = readColour(s, e, "GradualStartColor", current.gradualStart);
+    effect.gradualEnd = readColour(s, e, "GradualEndColor", current.gradualEnd);
+    effect.gradualStyle = readStyle(s, e, "GradualStyle", current.gradualStyle, 5);
+    effect.texture = s.readBool(e, "Texture", current.texture);
+    effect.textureMode = readStyle(s, e, "TextureMode", current.textureMode, 3);
     return effect;
 }
 
 void writeTextEffect(IniStore& s, const std::string& e, const TextEffect& effect)
 {
-    s.writeInteger(e, "Alpha", effect.alpha);
-    s.writeBool(e, "Shadow", effect.shadow);
-    s.writeInteger(e, "ShadowColor", fromQColor(effect.shadowColour));
-    s.writeInteger(e, "ShadowAlpha", effect.shadowAlpha);
-    s.writeInteger(e, "ShadowOffsetX", effect.shadowOffsetX);
-    s.writeInteger(e, "ShadowOffsetY", effect.shadowOffsetY);
-    s.writeBool(e, "Gradual", effect.gradual);
-    s.writeInteger(e, "GradualStartColor", fromQColor(effect.gradualStart));
-    s.writeInteger(e, "GradualEndColor", fromQColor(effect.gradualEnd));
-    s.writeBool(e, "Outline", effect.outline);
+    writeTextEffectKeys(s, e, effect);
 }
 
 }  // namespace lotavo::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "present/SmoothLabel.h"
+#include "present/TextEffect.h"
 #include "present/TextEffectKeys.h"
 
 #include <string>

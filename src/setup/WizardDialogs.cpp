@@ -1,5 +1,7 @@
 #include "setup/WizardDialogs.h"
 
+#include "present/TfrmTextEffect.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -38,6 +40,7 @@ WizardDialogs WizardDialogs::standard()
     WizardDialogs dialogs;
     dialogs.chooseFont = chooseFontAndColour;
     dialogs.choosePicture = choosePictureFile;
+    dialogs.chooseEffect = TfrmTextEffect::edit;
     return dialogs;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "present/SmoothLabel.h"
+#include "present/TextEffect.h"
 
 #include <QColor>
 #include <QFont>
@@ -22,7 +22,7 @@ struct WizardDialogs {
     // A prize picture file; empty when cancelled.
     std::function<QString(QWidget* parent)> choosePicture;
 
-    // Font and picture through the standard dialogs; the effect unset.
+    // Font, picture and text effect through the standard dialogs.
     static WizardDialogs standard();
 };
 

@@ -101,6 +101,9 @@ QImage paintSplash();
 void writePortraits(const QString& photoFolder);
 std::vector<std::string> portraitListLines();
 
+// The texture that fills text with a texture effect (Texture/texture.jpg): gold foil.
+QImage paintTexture(int w, int h, uint32_t seed);
+
 // Small pictures of the dialogs (folder Bmp).
 void writeDialogPictures(const QString& bmpFolder);
 

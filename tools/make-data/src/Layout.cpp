@@ -397,6 +397,19 @@ void writeLayouts(const QString& dataDir, const std::vector<LayoutSize>& sizes, 
         settings.set(name, "ShadowOffsetX", big ? 3 : 2);
         settings.set(name, "ShadowOffsetY", big ? 3 : 2);
     }
+    // The titles in festive gold for the projector: the title filled with gold foil over a
+    // soft deep-red shadow, the subtitle shining from its middle line.
+    settings.set("lblMainCaption", "Texture", 1);
+    settings.set("lblMainCaption", "TextureMode", 1);
+    settings.set("lblMainCaption", "ShadowColor", winColour(70, 0, 0));
+    settings.set("lblMainCaption", "ShadowAlpha", 220);
+    settings.set("lblMainCaption", "ShadowBlur", 24);
+    settings.set("lblMainCaption2", "Gradual", 1);
+    settings.set("lblMainCaption2", "GradualStyle", 4);
+    settings.set("lblMainCaption2", "GradualStartColor", winColour(255, 250, 215));
+    settings.set("lblMainCaption2", "GradualEndColor", winColour(235, 165, 25));
+    settings.set("lblMainCaption2", "ShadowColor", winColour(70, 0, 0));
+    settings.set("lblMainCaption2", "ShadowBlur", 16);
 }
 
 }  // namespace makedata

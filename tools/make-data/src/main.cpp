@@ -100,6 +100,7 @@ void writePictures(const QString& data)
         saveBmp8(paintPopupBackground(1024, 768, styles[i], 0x5100u + uint32_t(i)), dir + QStringLiteral("/popback.bmp"));
     }
 
+    saveJpeg(paintTexture(256, 128, 0x7E47u), data + QStringLiteral("/Texture/texture.jpg"), 92);
     savePng(paintSplash(), data + QStringLiteral("/Bmp/splash.png"));
     writeDialogPictures(data + QStringLiteral("/Bmp"));
 }
