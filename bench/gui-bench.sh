@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The draw screen's figures on a virtual display: roll ticks and pop-up latency at 1920x1080
-# and 3840x2160, and the start-up time of lotavo /NS against a bare Qt window.
+# and 3840x2160, the award screen's scroll (AWARD_SECONDS long, default 60) at both, and the
+# start-up time of lotavo /NS against a bare Qt window.
 #   bench/gui-bench.sh [build folder, default build]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +12,7 @@ trap stop_display EXIT
 for size in 1920x1080 3840x2160; do
   start_display "$size"
   "$build/bench/DrawScreenBench" data 2>/dev/null
+  "$build/bench/AwardScreenBench" data --seconds "${AWARD_SECONDS:-60}" 2>/dev/null
   stop_display
 done
 

@@ -9,6 +9,7 @@
 #include "present/CommonDialogs.h"
 #include "present/Pictures.h"
 #include "present/SoundPlayer.h"
+#include "present/TAwardShow.h"
 #include "present/TFrmAniPop.h"
 #include "present/TfrmPicView.h"
 
@@ -66,6 +67,12 @@ TFrmMain::~TFrmMain() = default;
 void TFrmMain::FormCreate()
 {
     LoadConfig();
+    // The floating window opens once the draw screen is up, to stay above it.
+    if (m_settings.readBool("FDWindow", "Open", false))
+        QTimer::singleShot(0, this, [this] {
+            if (!N43->isChecked())
+                N43Click();
+        });
     if (m_settings.readBool("Option", "AllBeginPicEnable", false))
         showFullScreenPicture(m_folder.resolve(m_settings.readString("Option", "AllBeginPic", "")));
     m_engine->startUp();
@@ -246,9 +253,16 @@ void TFrmMain::saveLayout()
     m_pop->writeBack();
 }
 
-void TFrmMain::openAwardScreen(const EntryList&)
+void TFrmMain::openAwardScreen(const EntryList& lines)
 {
-    notAvailableYet(QStringLiteral("滚动字幕"));
+    QStringList text;
+    text.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        text << fromGbk(line);
+    AwardScreenContext context {m_settings, m_folder, *m_sounds, m_awardMusic, lblMainCaption->text(),
+                                m_engine->options().keys.awardScreenKeyO};
+    TAwardShow::showLines(std::move(context), text, this);
+    takeKeyboardBack();
 }
 
 void TFrmMain::toggleFullScreen()

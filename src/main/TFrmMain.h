@@ -5,6 +5,7 @@
 #include "draw/ProgramFolder.h"
 #include "setup/DrawScreenLink.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -29,6 +30,7 @@ class PictureView;
 class SmoothLabel;
 class SoundPlayer;
 class TFrmAniPop;
+class TfrmFDWindow;
 
 // The draw screen: the one main window. It owns the settings object and the draw engine,
 // shows what the engine tells it, and hands every key to the engine first.
@@ -47,6 +49,7 @@ public:
     void refreshRollingLabels() override;
 
     TFrmAniPop& popup() { return *m_pop; }
+    TfrmFDWindow* floatingWindow() const;
     bool fullScreen() const { return m_fullScreen; }
     bool terminateRequested() const { return m_terminate; }
 
@@ -73,6 +76,7 @@ public:
     void leaveDesignMode() override;
     void saveLayout() override;
     void openAwardScreen(const EntryList& lines) override;
+    void resultsChanged(const EntryList& results) override;
     void toggleFullScreen() override;
     void launch(const std::string& program, const std::string& parameters) override;
     void requestTerminate() override;
@@ -127,6 +131,13 @@ private:
     void SetTaskbar(bool show);
     void updateSwitchCaptions(const QString& caption);
 
+    // The floating winners window (TFrmMainFloating.cpp)
+    void addFloatingMenu(QMenu* face);
+    void N43Click();
+    void N39Click();
+    void N40Click();
+    void AddGDWindow(const EntryList& results);
+
     // Timers
     void Timer1Timer();
     void Timer2Timer();
@@ -174,6 +185,9 @@ private:
     bool m_handlingKey = false;
     int m_releasedDuringKey = 0;
     std::string m_backgroundPath;
+    QString m_awardMusic;  // the award screen's music, kept from one opening to the next
+    QPointer<TfrmFDWindow> m_fdWindow;
+    QAction* N43 = nullptr;
 };
 
 }  // namespace lotavo::ui

@@ -93,8 +93,7 @@ QMenu* TFrmMain::buildMainMenu(QWidget* parent)
     later(bottom, "N73", "奖项统计信息单位修改");
     later(bottom, "N74", "主界面提示信息修改");
     later(bottom, "N100", "打开底部滚动字幕");
-    QMenu* floating = face->addMenu(QStringLiteral("浮动中奖窗口"));
-    later(floating, "N43", "浮动窗口打开");
+    addFloatingMenu(face);
     QMenu* backgrounds = face->addMenu(QStringLiteral("背景画面"));
     later(backgrounds, "Wall1", "主程序背景更换");
     later(backgrounds, "N38", "弹出窗口背景更换");

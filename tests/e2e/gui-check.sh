@@ -38,6 +38,14 @@ press
 # Level 2: three presses of one winner, each pop-up closed by Space.
 for _ in 1 2 3; do press; press; done
 screenshot "$artefacts/level-one-$size.png"
+# Home: the award screen scrolls the eight winners; Home again closes it.
+xdotool key Home
+wait_window "^抽奖名单$" 5 >/dev/null || fail "no award screen"
+sleep 1
+screenshot "$artefacts/award-screen-$size.png"
+xdotool key Home
+sleep 1
+xdotool search --onlyvisible --name "^抽奖名单$" >/dev/null 2>&1 && fail "Home did not close the award screen"
 
 kill -TERM "$pid"
 wait_window "警告" 10 >/dev/null || fail "no closing question"
