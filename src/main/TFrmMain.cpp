@@ -234,22 +234,11 @@ bool TFrmMain::confirmPress(size_t winners, bool)
     return confirmed;
 }
 
-void TFrmMain::enterDesignMode(bool)
-{
-    lblDesignCaption->show();
-    lblDesignCaption->raise();
-}
-
-void TFrmMain::leaveDesignMode()
-{
-    lblDesignCaption->hide();
-    SaveScreenToIni();
-}
-
 void TFrmMain::saveLayout()
 {
     SaveScreenToIni();
     writePrizePictureKeys();
+    saveDecorations();
     m_pop->writeBack();
 }
 

@@ -26,6 +26,7 @@ class Clock;
 
 namespace lotavo::ui {
 
+class MoverSizer;
 class PictureView;
 class SmoothLabel;
 class SoundPlayer;
@@ -72,6 +73,8 @@ public:
     std::vector<size_t> showWinners(const WinnerPopup& popup) override;
     bool confirmPress(size_t winners, bool lastPress) override;
     void sizeRollingLabels(std::string_view longestEntry) override;
+    void loadRollingLabelPositions(int level) override;
+    void saveRollingLabelPositions(int level) override;
     void enterDesignMode(bool showInsideTexts) override;
     void leaveDesignMode() override;
     void saveLayout() override;
@@ -83,6 +86,10 @@ public:
 
     // Window mode: 1 a regular maximised window, 2 full screen.
     void WindowsState(int mode);
+
+    // The commands behind "插入文字" and "插入图片、徽标" once the operator has answered.
+    void insertText(const QString& text);
+    void insertPicture(const QString& path);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -138,6 +145,36 @@ private:
     void N40Click();
     void AddGDWindow(const EntryList& results);
 
+    // Design mode (TFrmMainDesign.cpp)
+    void createDesignComponents();
+    void addDesignItem(QMenu* face);
+    void N45Click();
+    bool isDesignable(QObject* object) const;
+    void lblMainCaptionMouseMove(QWidget* control);
+    void ShowInsideText(bool show);
+    std::string rollingPositionFile(int level) const;
+    void SavelblGdAreaPos(int level);
+    void LoadlblGdAreaPos(int level);
+
+    // Inserted texts and pictures (TFrmMainDecorations.cpp)
+    void addDecorationMenus(QMenu* face);
+    int decorationCount(const char* key) const;
+    std::string userLabelFile() const;
+    SmoothLabel* createInsertedText(int i);
+    PictureView* createInsertedPicture(int i);
+    QRect keptOnScreen(QRect place) const;
+    void LoadAALabel();
+    void LoadAAPic();
+    void applyDecorationChecks();
+    void saveDecorations();
+    void removeLastDecoration(const char* countKey, const std::string& name, const QString& noneLeft);
+    void MenuItem4Click();
+    void Logo1Click();
+    void N37Click();
+    void N49Click();
+    void N57Click();
+    void N70Click();
+
     // Timers
     void Timer1Timer();
     void Timer2Timer();
@@ -163,7 +200,7 @@ private:
     SmoothLabel* lblHint = nullptr;
     SmoothLabel* lblStat = nullptr;
     SmoothLabel* lblPause = nullptr;
-    SmoothLabel* lblDesignCaption = nullptr;
+    SmoothLabel* lblDesignStatus = nullptr;
     std::array<QLabel*, kRollingLabels> LblGdArea {};
     PictureView* imgAward = nullptr;
     QWidget* Panel1 = nullptr;
@@ -188,6 +225,11 @@ private:
     QString m_awardMusic;  // the award screen's music, kept from one opening to the next
     QPointer<TfrmFDWindow> m_fdWindow;
     QAction* N43 = nullptr;
+    MoverSizer* Resizer1 = nullptr;
+    QAction* N45 = nullptr;
+    QAction* N57 = nullptr;
+    QAction* N70 = nullptr;
+    bool m_insideTextsShown = false;
 };
 
 }  // namespace lotavo::ui
