@@ -44,9 +44,16 @@ void TFrmMain::createDesignComponents()
     gradient.gradual = true;
     gradient.gradualStart = QColor(255, 0, 0);
     gradient.gradualEnd = QApplication::palette().color(QPalette::WindowText);
+    // A light shadow keeps the dark end of the gradient readable on the festive red backgrounds.
+    gradient.shadow = true;
+    gradient.shadowColour = QColor(255, 255, 255);
+    gradient.shadowAlpha = 140;
+    gradient.shadowOffsetX = 1;
+    gradient.shadowOffsetY = 1;
     lblDesignStatus->setEffect(gradient);
     lblDesignStatus->setText(QStringLiteral("设计状态"));
-    lblDesignStatus->setGeometry(8, 24, 158, 39);
+    // Sized to its text: the glyphs of the 37-pixel font are taller than the classic 39-pixel box.
+    lblDesignStatus->move(8, 24);
     lblDesignStatus->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblDesignStatus->hide();
 
