@@ -39,18 +39,35 @@ std::string pictureName(int i)
     return "MYImage" + std::to_string(i);
 }
 
-// Writes only what changed: each write rewrites the file.
-void writeString(IniStore& store, const std::string& section, const std::string& key, const std::string& value)
-{
-    if (!store.hasKey(section, key) || store.readString(section, key, "") != value)
-        store.writeString(section, key, value);
-}
+// Writes only what changed (each write rewrites the file) and keeps the first failure.
+struct ChangedWriter {
+    IniStore& store;
+    std::string error;
 
-void writeInteger(IniStore& store, const std::string& section, const std::string& key, int value)
-{
-    if (!store.hasKey(section, key) || store.readInteger(section, key, 0) != value)
-        store.writeInteger(section, key, value);
-}
+    void text(const std::string& section, const std::string& key, const std::string& value)
+    {
+        if (store.hasKey(section, key) && store.readString(section, key, "") == value)
+            return;
+        keep(store.writeString(section, key, value));
+    }
+    void number(const std::string& section, const std::string& key, int value)
+    {
+        if (store.hasKey(section, key) && store.readInteger(section, key, 0) == value)
+            return;
+        keep(store.writeInteger(section, key, value));
+    }
+    void flag(const std::string& section, const std::string& key, bool value)
+    {
+        if (store.hasKey(section, key) && store.readBool(section, key, !value) == value)
+            return;
+        keep(store.writeBool(section, key, value));
+    }
+    void keep(std::string failure)
+    {
+        if (error.empty())
+            error = std::move(failure);
+    }
+};
 
 void setPictureTransparent(PictureView* picture, bool transparent)
 {
@@ -294,32 +311,35 @@ void TFrmMain::saveDecorations()
 {
     if (decorationCount("NewLabelCount") == 0 && decorationCount("NewPicCount") == 0)
         return;
-    IniStore texts(userLabelFile());
+    IniStore textFile(userLabelFile());
+    ChangedWriter texts {textFile, {}};
+    ChangedWriter pictures {m_settings, {}};
     for (QObject* child : children()) {
         int tag = child->property("tag").toInt();
         std::string name = toGbk(child->objectName());
         if (auto* label = qobject_cast<SmoothLabel*>(child); label && tag == kTextTag) {
-            writeString(texts, name, name + "Name", toGbk(label->text()));
-            writeInteger(texts, name, name + "Left", label->x());
-            writeInteger(texts, name, name + "Top", label->y());
-            writeInteger(texts, name, name + "Height", label->height());
-            writeInteger(texts, name, name + "Width", label->width());
-            writeString(texts, name, name + "FontName", toGbk(label->font().family()));
-            writeInteger(texts, name, name + "FontSize", label->font().pointSize());
-            writeInteger(texts, name, name + "FontColor", fromQColor(label->colour()));
-            writeTextEffect(texts, name, label->effect());
-            writeString(texts, name, name + "FontStyle", toGbk(fontStyleText(label->font())));
+            texts.text(name, name + "Name", toGbk(label->text()));
+            texts.number(name, name + "Left", label->x());
+            texts.number(name, name + "Top", label->y());
+            texts.number(name, name + "Height", label->height());
+            texts.number(name, name + "Width", label->width());
+            texts.text(name, name + "FontName", toGbk(label->font().family()));
+            texts.number(name, name + "FontSize", label->font().pointSize());
+            texts.number(name, name + "FontColor", fromQColor(label->colour()));
+            if (texts.error.empty())
+                writeTextEffect(textFile, name, label->effect());
+            texts.text(name, name + "FontStyle", toGbk(fontStyleText(label->font())));
         } else if (auto* picture = dynamic_cast<PictureView*>(child); picture && tag == kPictureTag) {
-            writeInteger(m_settings, name, name + "Left", picture->x());
-            writeInteger(m_settings, name, name + "Top", picture->y());
-            writeInteger(m_settings, name, name + "Width", picture->width());
-            writeInteger(m_settings, name, name + "Height", picture->height());
-            bool transparent = picture->property("transparent").toBool();
-            if (!m_settings.hasKey(name, name + "Transparent") ||
-                m_settings.readBool(name, name + "Transparent", false) != transparent)
-                m_settings.writeBool(name, name + "Transparent", transparent);
+            pictures.number(name, name + "Left", picture->x());
+            pictures.number(name, name + "Top", picture->y());
+            pictures.number(name, name + "Width", picture->width());
+            pictures.number(name, name + "Height", picture->height());
+            pictures.flag(name, name + "Transparent", picture->property("transparent").toBool());
         }
     }
+    std::string error = texts.error.empty() ? pictures.error : texts.error;
+    if (!error.empty())
+        showErrorMessage(QStringLiteral("插入的文字和图片无法保存: %1").arg(QString::fromStdString(error)));
 }
 
 }  // namespace lotavo::ui

@@ -295,8 +295,16 @@ void TFrmMainDesignTest::damagedDecorationFilesAreClamped()
     p.start();
     QVERIFY(!p.find("MYLabel1"));
     QVERIFY(!p.find("MYImage1"));
-    screen.insertText(QStringLiteral("新"));
+    ui::TFrmMain& again = *p.screen;
+    again.insertText(QStringLiteral("新"));
     QCOMPARE(p.settings->readInteger("Option", "NewLabelCount", 0), 1);
+
+    // A file that cannot be written: a message, and the draw screen goes on.
+    std::filesystem::remove(p.folder.file("UserLabel.Ini"));
+    std::filesystem::create_directory(p.folder.file("UserLabel.Ini"));
+    again.insertText(QStringLiteral("又一"));
+    QVERIFY(p.find("MYLabel2"));
+    QVERIFY(again.close());
 }
 
 void TFrmMainDesignTest::pictureThatCannotBeReadIsRefused()
