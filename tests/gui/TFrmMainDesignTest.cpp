@@ -102,6 +102,7 @@ private slots:
     void ctrlAndTheMenuItemEnterAndLeaveDesignMode();
     void draggedTitleSnapsAndStaysAfterRestart();
     void rollingPositionsPerLevel();
+    void eachLevelKeepsItsOwnArrangement();
     void insertedTextAndPictureSurviveRestart();
     void deletingRemovesTheLastOnly();
     void damagedDecorationFilesAreClamped();
@@ -199,6 +200,31 @@ void TFrmMainDesignTest::rollingPositionsPerLevel()
     std::filesystem::remove(file);
     p.start();
     QCOMPARE(p.find("LblGdArea2")->x(), 10);
+}
+
+void TFrmMainDesignTest::eachLevelKeepsItsOwnArrangement()
+{
+    Program p;
+    p.settings->writeInteger("Option", "ModeSelect", 2);
+    ui::TFrmMain& screen = p.start();
+    QCOMPARE(p.state().currentLevel, 3);
+    QWidget* first = p.find("LblGdArea1");
+    auto arrange = [&](QPoint place) {
+        QTest::keyPress(&screen, Qt::Key_Control);
+        first->move(place);
+        QTest::keyRelease(&screen, Qt::Key_Control);
+    };
+    arrange(QPoint(100, 200));
+    QTest::keyClick(&screen, Qt::Key_Space);  // the five winners of level 3
+    QTest::keyClick(&screen, Qt::Key_Space);  // level 2
+    QCOMPARE(p.state().currentLevel, 2);
+    QCOMPARE(first->pos(), QPoint(100, 200));  // no arrangement of its own yet
+    arrange(QPoint(300, 400));
+    IniStore three(p.folder.file("3GdPos.Ini"));
+    IniStore two(p.folder.file("2GdPos.Ini"));
+    QCOMPARE(three.readInteger("LblGdArea1", "left", 0), 100);
+    QCOMPARE(two.readInteger("LblGdArea1", "left", 0), 300);
+    QCOMPARE(two.readInteger("LblGdArea1", "top", 0), 400);
 }
 
 void TFrmMainDesignTest::insertedTextAndPictureSurviveRestart()
