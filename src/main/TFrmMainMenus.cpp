@@ -385,7 +385,7 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
     if (widget && event->type() == QEvent::MouseMove && watched == ImgBG)
         ImgBGMouseMove(widget->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
     bool clickable = watched == ImgBG || watched == imgAward || qobject_cast<QLabel*>(watched) ||
-                     watched->property("tag").toInt() == 3;
+                     watched->property("tag").toInt() == 3;  // an inserted picture
     if (clickable && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !m_engine->state().design)
         ImgBGClick();
