@@ -81,9 +81,6 @@ int main(int argc, char** argv)
     mouse(title, QEvent::MouseButtonRelease, from, Qt::NoButton);
     QTest::keyRelease(&screen, Qt::Key_Control);
 
-    if (qEnvironmentVariableIsSet("DRAG_TRACE"))
-        for (size_t i = 0; i < frames.size(); ++i)
-            std::printf("%zu %.1f\n", i, frames[i]);
     std::sort(frames.begin(), frames.end());
     std::sort(cpu.begin(), cpu.end());
     std::printf("screen %dx%d, the main title dragged in design mode, %d steps:\n", area.width(), area.height(), steps);
