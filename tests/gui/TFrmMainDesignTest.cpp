@@ -15,6 +15,9 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QMouseEvent>
 #include <QtTest>
 
@@ -261,11 +264,30 @@ void TFrmMainDesignTest::insertedTextAndPictureSurviveRestart()
     QCOMPARE(p.find<QAction>("N70")->isChecked(), false);
 }
 
+// Answers the input box that opens next: `text` typed and OK, or an empty `text` and Cancel.
+static void answerInputBox(const QString& text)
+{
+    QTimer::singleShot(50, [text] {
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        box->findChild<QLineEdit*>()->setText(text);
+        for (QPushButton* button : box->findChildren<QPushButton*>())
+            if (button->text().startsWith(text.isEmpty() ? QStringLiteral("取消") : QStringLiteral("确定")))
+                button->click();
+    });
+}
+
 void TFrmMainDesignTest::deletingRemovesTheLastOnly()
 {
     Program p;
     ui::TFrmMain& screen = p.start();
-    for (const char* text : {"一", "二", "三"})
+    answerInputBox(QString());
+    p.find<QAction>("MenuItem4")->trigger();
+    QVERIFY(!p.find("MYLabel1"));
+    answerInputBox(QStringLiteral("一"));
+    p.find<QAction>("MenuItem4")->trigger();
+    QCOMPARE(p.find<ui::SmoothLabel>("MYLabel1")->text(), QStringLiteral("一"));
+    for (const char* text : {"二", "三"})
         screen.insertText(QString::fromUtf8(text));
     p.find<QAction>("N37")->trigger();
     QVERIFY(!p.find("MYLabel3"));
