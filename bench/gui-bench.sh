@@ -13,6 +13,7 @@ for size in 1920x1080 3840x2160; do
   start_display "$size"
   "$build/bench/DrawScreenBench" data 2>/dev/null
   [ "$size" = 1920x1080 ] && "$build/bench/PictureRollBench" data 2>/dev/null
+  "$build/bench/DesignDragBench" data 2>/dev/null
   "$build/bench/AwardScreenBench" data --seconds "${AWARD_SECONDS:-60}" 2>/dev/null
   stop_display
 done

@@ -241,22 +241,11 @@ void TFrmMain::takeKeyboardBack()
     setFocus(Qt::OtherFocusReason);
 }
 
-void TFrmMain::enterDesignMode(bool)
-{
-    lblDesignCaption->show();
-    lblDesignCaption->raise();
-}
-
-void TFrmMain::leaveDesignMode()
-{
-    lblDesignCaption->hide();
-    SaveScreenToIni();
-}
-
 void TFrmMain::saveLayout()
 {
     SaveScreenToIni();
     writePrizePictureKeys();
+    saveDecorations();
     m_pop->writeBack();
     if (m_engine->options().mode == 4)
         savePictureArea();

@@ -27,6 +27,7 @@ class Clock;
 
 namespace lotavo::ui {
 
+class MoverSizer;
 class PictureRoller;
 class PictureView;
 class SmoothLabel;
@@ -80,6 +81,8 @@ public:
     void showAreaPicture(const std::string& path) override;
     void setPictureAreaVisible(bool visible) override;
     void savePictureArea() override;
+    void loadRollingLabelPositions(int level) override;
+    void saveRollingLabelPositions(int level) override;
     void enterDesignMode(bool showInsideTexts) override;
     void leaveDesignMode() override;
     void saveLayout() override;
@@ -101,6 +104,9 @@ public:
     bool settingsLocked() const { return m_locked; }
     // The picture the picture area shows (empty for none or the placeholder).
     const QString& shownPicture() const { return m_shownPicture; }
+    // The commands behind "插入文字" and "插入图片、徽标" once the operator has answered.
+    void insertText(const QString& text);
+    void insertPicture(const QString& path);
 
 signals:
     // The picture area shows another picture.
@@ -173,6 +179,36 @@ private:
     void N40Click();
     void AddGDWindow(const EntryList& results);
 
+    // Design mode (TFrmMainDesign.cpp)
+    void createDesignComponents();
+    void addDesignItem(QMenu* face);
+    void N45Click();
+    bool isDesignable(QObject* object) const;
+    void lblMainCaptionMouseMove(QWidget* control);
+    void ShowInsideText(bool show);
+    std::string rollingPositionFile(int level) const;
+    void SavelblGdAreaPos(int level);
+    void LoadlblGdAreaPos(int level);
+
+    // Inserted texts and pictures (TFrmMainDecorations.cpp)
+    void addDecorationMenus(QMenu* face);
+    int decorationCount(const char* key) const;
+    std::string userLabelFile() const;
+    SmoothLabel* createInsertedText(int i);
+    PictureView* createInsertedPicture(int i);
+    QRect keptOnScreen(QRect place) const;
+    void LoadAALabel();
+    void LoadAAPic();
+    void applyDecorationChecks();
+    void saveDecorations();
+    void removeLastDecoration(const char* countKey, const std::string& name, const QString& noneLeft);
+    void MenuItem4Click();
+    void Logo1Click();
+    void N37Click();
+    void N49Click();
+    void N57Click();
+    void N70Click();
+
     // Timers
     void Timer1Timer();
     void Timer2Timer();
@@ -198,7 +234,7 @@ private:
     SmoothLabel* lblHint = nullptr;
     SmoothLabel* lblStat = nullptr;
     SmoothLabel* lblPause = nullptr;
-    SmoothLabel* lblDesignCaption = nullptr;
+    SmoothLabel* lblDesignStatus = nullptr;
     std::array<QLabel*, kRollingLabels> LblGdArea {};
     PictureView* imgAward = nullptr;
     QWidget* Panel1 = nullptr;
@@ -227,6 +263,11 @@ private:
     PictureRoller* m_pictures = nullptr;
     QString m_shownPicture;
     QString m_wantedPicture;  // shown as soon as it is decoded
+    MoverSizer* Resizer1 = nullptr;
+    QAction* N45 = nullptr;
+    QAction* N57 = nullptr;
+    QAction* N70 = nullptr;
+    bool m_insideTextsShown = false;
 };
 
 }  // namespace lotavo::ui

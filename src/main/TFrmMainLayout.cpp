@@ -88,12 +88,7 @@ void TFrmMain::createComponents()
     lblBtmChar->setObjectName(QStringLiteral("lblBtmChar"));
     lblBtmChar->setAutoFillBackground(true);
 
-    lblDesignCaption = new SmoothLabel(this);
-    lblDesignCaption->setText(QStringLiteral("设计状态"));
-    lblDesignCaption->setFont(storedFont(QStringLiteral("楷体_GB2312"), 28, QStringLiteral("[fsBold]")));
-    lblDesignCaption->setColour(Qt::red);
-    lblDesignCaption->move(16, 40);
-    lblDesignCaption->hide();
+    createDesignComponents();
 
     // Built-in places, for screens the program has no layout for.
     QSize s = screenSize(this);
@@ -155,6 +150,9 @@ void TFrmMain::LoadConfig()
         Timer2->start();
 
     WindowsState(m_settings.readInteger("Option", "WindowMode", 1));
+    applyDecorationChecks();
+    LoadAALabel();
+    LoadAAPic();
 }
 
 void TFrmMain::LoadScreenPixes(const std::string& layoutName)

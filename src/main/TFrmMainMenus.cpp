@@ -103,10 +103,8 @@ QMenu* TFrmMain::buildMainMenu(QWidget* parent)
     later(sounds, "N16", "设置转奖声音");
     later(sounds, "N48", "设置中奖声音");
     later(sounds, "N14", "关闭背景声音");
-    QMenu* inserts = face->addMenu(QStringLiteral("插入文字 图片"));
-    later(inserts, "MenuItem4", "插入文字");
-    later(inserts, "Logo1", "插入图片、徽标");
-    later(face, "N45", "设计状态   Ctrl键");
+    addDecorationMenus(face);
+    addDesignItem(face);
     connect(item(face, "N61", "关闭程序"), &QAction::triggered, this, &TFrmMain::N34Click);
 
     QMenu* setup = menu->addMenu(QStringLiteral("设定"));
@@ -405,9 +403,12 @@ void TFrmMain::mouseMoveEvent(QMouseEvent* event)
 bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 {
     auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
+        lblMainCaptionMouseMove(widget);
     if (widget && event->type() == QEvent::MouseMove && watched == ImgBG)
         ImgBGMouseMove(widget->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
-    bool clickable = watched == ImgBG || watched == imgAward || watched == imgGDPicArea || qobject_cast<QLabel*>(watched);
+    bool clickable = watched == ImgBG || watched == imgAward || watched == imgGDPicArea || qobject_cast<QLabel*>(watched) ||
+                     watched->property("tag").toInt() == 3;  // an inserted picture
     if (clickable && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !m_engine->state().design)
         ImgBGClick();

@@ -66,6 +66,9 @@ void MoverSizer::attach(QWidget* control)
     m_frame = new QRubberBand(QRubberBand::Rectangle, control->parentWidget());
     placeFrame();
     m_frame->show();
+    // Once, not at every step of a drag: each change of the stacking order repaints both.
+    m_frame->raise();
+    control->raise();
 }
 
 void MoverSizer::detach()
@@ -84,8 +87,6 @@ void MoverSizer::placeFrame()
     if (!m_frame || !m_current)
         return;
     m_frame->setGeometry(m_current->geometry().adjusted(-2, -2, 2, 2));
-    m_frame->raise();
-    m_current->raise();
 }
 
 int MoverSizer::edgesAt(const QPoint& position) const
