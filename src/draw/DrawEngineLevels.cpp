@@ -5,6 +5,7 @@
 #include "draw/AtomicFile.h"
 #include "draw/DisplayText.h"
 #include "draw/Gbk.h"
+#include "draw/ListNotice.h"
 #include "main/settings/IniStore.h"
 
 #include <algorithm>
@@ -36,10 +37,12 @@ void DrawEngine::startSession()
 
     m_state.currentListFile = m_folder.file("Text.txt");
     std::string error;
-    if (!m_state.drawList.loadFile(m_state.currentListFile, &error)) {
+    ListDecoding decoding;
+    if (!m_state.drawList.loadFile(m_state.currentListFile, &error, &decoding)) {
         message("抽奖名单没有发现,请检查!", "警告", MessageButtons::Ok, MessageIcon::Warning);
         m_host.requestTerminate();
     }
+    tellUnmappable(m_host, m_state.currentListFile, decoding);
     if (m_state.drawList.empty())
         message("您的主抽奖名单 Text.txt 文件中没有名单，请输入名单！", "警告", MessageButtons::Ok, MessageIcon::Warning);
     sizeRollingLabels();
@@ -91,10 +94,12 @@ void DrawEngine::startNewSession()
 void DrawEngine::reloadDrawList()
 {
     std::string error;
-    if (!m_state.drawList.loadFile(m_state.currentListFile, &error)) {
+    ListDecoding decoding;
+    if (!m_state.drawList.loadFile(m_state.currentListFile, &error, &decoding)) {
         reportError("抽奖名单无法读取: " + error);
         return;
     }
+    tellUnmappable(m_host, m_state.currentListFile, decoding);
     m_state.currentIndex = m_random.below(static_cast<uint32_t>(m_state.drawList.size()));
     sizeRollingLabels();
 }
@@ -274,11 +279,13 @@ bool DrawEngine::loadOwnList(int level)
 {
     std::string path = m_folder.file("List/u" + std::to_string(level) + ".txt");
     std::string error;
-    if (!m_state.drawList.loadFile(path, &error)) {
+    ListDecoding decoding;
+    if (!m_state.drawList.loadFile(path, &error, &decoding)) {
         // The level keeps drawing from the list it has; the operator learns why.
         reportError("第" + std::to_string(level) + "级奖项的名单无法读取: " + error);
         return false;
     }
+    tellUnmappable(m_host, path, decoding);
     m_state.currentListFile = path;
     return true;
 }
@@ -288,10 +295,12 @@ void DrawEngine::applyExclusionList(int level)
     std::string path = m_folder.file("List/o" + std::to_string(level) + ".txt");
     EntryList lines;
     std::string error;
-    if (!loadList(path, lines, &error)) {
+    ListDecoding decoding;
+    if (!loadList(path, lines, &error, &decoding)) {
         reportError("第" + std::to_string(level) + "级奖项的排除名单无法读取: " + error);
         return;
     }
+    tellUnmappable(m_host, path, decoding);
     m_state.drawList.applyExclusions(lines);
 }
 

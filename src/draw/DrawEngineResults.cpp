@@ -5,6 +5,7 @@
 #include "draw/AtomicFile.h"
 #include "draw/DisplayText.h"
 #include "draw/Gbk.h"
+#include "draw/ListEncoding.h"
 #include "main/settings/IniStore.h"
 
 #include <algorithm>
@@ -76,7 +77,7 @@ bool DrawEngine::readCurrentListCount(size_t& count)
 
 bool DrawEngine::saveDrawList()
 {
-    std::string error = saveJoinedLines(m_state.drawList.joined(), m_state.currentListFile);
+    std::string error = saveListKeepingEncoding(m_state.drawList.joined(), m_state.currentListFile);
     if (!error.empty()) {
         reportError("抽奖名单无法保存: " + error);
         return false;
