@@ -1,6 +1,7 @@
 // lotavo-draw: runs a whole draw from a program folder without a window, the day before the
 // event, to see that the lists, levels and results file are right.
 #include "app/RehearsalHost.h"
+#include "app/VerifyCommand.h"
 #include "draw/AtomicFile.h"
 #include "draw/DrawEngine.h"
 #include "draw/Gbk.h"
@@ -27,7 +28,9 @@ struct Arguments {
 
 const char* kUsage =
     "用法: lotavo-draw --folder 目录 [--time 2026-12-09T14:05:00.000] [--save-list yes|no] [--presses N]\n"
-    "  在不打开窗口的情况下,按程序的设置把整场抽奖预演一遍,并把中奖名单写入该目录。\n";
+    "  在不打开窗口的情况下,按程序的设置把整场抽奖预演一遍,并把中奖名单写入该目录。\n"
+    "      lotavo-draw --verify 目录 [抽奖记录文件]\n"
+    "  按抽奖记录重放一场抽奖,核对中奖者是否由记录的种子、名单和抽取时刻得出。\n";
 
 std::optional<LocalTime> parseTime(const std::string& text)
 {
@@ -111,6 +114,8 @@ void printSummary(const std::vector<LevelSummary>& levels, const std::string& re
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::strcmp(argv[1], "--verify") == 0)
+        return runVerify(argc, argv);
     Arguments args;
     if (!parseArguments(argc, argv, args)) {
         std::cerr << kUsage;

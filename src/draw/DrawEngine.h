@@ -3,6 +3,7 @@
 #include "draw/Clock.h"
 #include "draw/DrawHost.h"
 #include "draw/DrawOptions.h"
+#include "draw/DrawRecord.h"
 #include "draw/ProgramFolder.h"
 #include "draw/RandomGenerator.h"
 #include "draw/SessionState.h"
@@ -58,6 +59,8 @@ public:
     const ProgramFolder& folder() const { return m_folder; }
     IniStore& settings() { return m_settings; }
     RandomGenerator& random() { return m_random; }
+    // The draw record of this session (temporary levels note their events in it).
+    DrawRecord& record() { return m_record; }
 
     // The results file of this session, as a path of this system.
     std::string resultsFilePath() const;
@@ -106,6 +109,7 @@ private:
 
     // Recording (DrawEngineResults.cpp)
     void recordPress();
+    std::string resultsSuffix() const;
     bool saveResults();
     std::string claimResultsFileName();
     std::string newResultsFileName() const;
@@ -124,6 +128,7 @@ private:
     DrawOptions m_options;
     RandomGenerator m_random;
     SessionState m_state;
+    DrawRecord m_record;
 };
 
 }  // namespace lotavo

@@ -27,6 +27,7 @@ void DrawEngine::startSession()
     // A level count below one would leave the screen on a level that does not exist.
     m_state.currentLevel = std::max(1, m_settings.readInteger("Number", "AllJJ", 1));
     int level = m_state.currentLevel;
+    m_record.session(m_folder.path(), m_state.resultsFileName);
     showTipCaption(true);
     showLevelPicture(level);
     showLevelBackground(level, true);
@@ -43,6 +44,7 @@ void DrawEngine::startSession()
         m_host.requestTerminate();
     }
     tellUnmappable(m_host, m_state.currentListFile, decoding);
+    m_record.list("draw", m_folder.path(), m_state.currentListFile, m_state.drawList.size());
     if (m_state.drawList.empty())
         message("您的主抽奖名单 Text.txt 文件中没有名单，请输入名单！", "警告", MessageButtons::Ok, MessageIcon::Warning);
     sizeRollingLabels();
@@ -100,6 +102,7 @@ void DrawEngine::reloadDrawList()
         return;
     }
     tellUnmappable(m_host, m_state.currentListFile, decoding);
+    m_record.list("draw", m_folder.path(), m_state.currentListFile, m_state.drawList.size());
     m_state.currentIndex = m_random.below(static_cast<uint32_t>(m_state.drawList.size()));
     sizeRollingLabels();
 }
@@ -119,6 +122,7 @@ void DrawEngine::loadLevel(int level)
     setLevelTexts(m_settings.readString("JxTitle", numbered("RzEdit", level), ""),
                   m_settings.readString("JxAward", numbered("AWRzEdit", level), ""));
     setStatLine();
+    m_record.level(level, m_state.levelTotal, m_state.perPress, m_state.levelCaption);
 }
 
 void DrawEngine::advanceLevel(AdvanceKind kind)
@@ -155,8 +159,11 @@ void DrawEngine::advanceLevel(AdvanceKind kind)
     showPrizePicture(level, insidePress && m_options.awardPicinPop);
 
     if (m_settings.readBool("ChangeList", numbered("d", level), false) && loadOwnList(level)) {
-        if (!m_options.repeatZJ && !m_settings.readBool("Option", "MuitlListClear", false))
+        if (!m_options.repeatZJ && !m_settings.readBool("Option", "MuitlListClear", false)) {
             m_state.drawList.removeEarlierWinners(m_state.winners, m_options.display.serialNumber, m_options.display.space);
+            m_record.event("remove-earlier", {{"SerialNumber", m_options.display.serialNumber ? "1" : "0"},
+                                              {"Space", record::fromGbk(m_options.display.space)}});
+        }
         if (m_state.drawList.empty())
             halt();
         else
@@ -167,6 +174,7 @@ void DrawEngine::advanceLevel(AdvanceKind kind)
     if (m_settings.readBool("Exclude", numbered("e", level), false))
         applyExclusionList(level);
     m_random.seed(m_clock.utcMillisecondsOfDay());
+    m_record.seed(m_random.state());
     loadLevel(level);
 
     if (!insidePress) {
@@ -195,6 +203,7 @@ void DrawEngine::endDraw()
 {
     if (!saveResults())
         return;
+    m_record.event("end");
     m_state.drawOver = true;
     if (m_settings.readBool("Option", "OverAutoStop", true))
         halt();
@@ -234,6 +243,7 @@ void DrawEngine::removeEarlierWinnersByEnding(bool requireEntries)
         return;
     }
     m_state.drawList.removeEndingWith(m_state.winners);
+    m_record.event("remove-ending");
 }
 
 void DrawEngine::scanPerLevelLists()
@@ -286,6 +296,7 @@ bool DrawEngine::loadOwnList(int level)
         return false;
     }
     tellUnmappable(m_host, path, decoding);
+    m_record.list("draw", m_folder.path(), path, m_state.drawList.size());
     m_state.currentListFile = path;
     return true;
 }
@@ -302,6 +313,7 @@ void DrawEngine::applyExclusionList(int level)
     }
     tellUnmappable(m_host, path, decoding);
     m_state.drawList.applyExclusions(lines);
+    m_record.list("exclude", m_folder.path(), path, lines.size());
 }
 
 void DrawEngine::sizeRollingLabels()
