@@ -62,6 +62,8 @@ void DrawEngine::startUp()
     }
 
     startSession();
+    if (offerResume())
+        return;
     // Only a draw that was really saved is restored: a first start with the option on has
     // no saved level and begins at the last level like any other.
     if (m_settings.readBool("Option", "ExitSave", false) && m_settings.hasKey("ExitSave", "Maxj") &&

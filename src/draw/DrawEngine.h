@@ -14,6 +14,7 @@
 namespace lotavo {
 
 class IniStore;
+class RecordReplay;
 
 enum class CloseDecision { Close, StayOpen };
 
@@ -86,6 +87,11 @@ private:
     void restoreState();
     bool saveStateAtExit();
 
+    // Resuming after a crash (DrawEngineResume.cpp)
+    bool offerResume();
+    void resumeFrom(const RecordReplay& replay, const std::string& recordPath);
+    void noteState();
+
     // Roll and keys (DrawEngine.cpp, DrawEngineKeys.cpp)
     void halt();
     void resume();
@@ -115,6 +121,7 @@ private:
     std::string newResultsFileName() const;
     bool readCurrentListCount(size_t& count);
     bool saveDrawList();
+    CloseDecision closeRequestAsked();
 
     // Messages of the program (GBK from UTF-8 source text).
     MessageAnswer message(std::string_view utf8Text, std::string_view utf8Caption, MessageButtons buttons,

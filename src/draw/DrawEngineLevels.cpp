@@ -123,6 +123,7 @@ void DrawEngine::loadLevel(int level)
                   m_settings.readString("JxAward", numbered("AWRzEdit", level), ""));
     setStatLine();
     m_record.level(level, m_state.levelTotal, m_state.perPress, m_state.levelCaption);
+    noteState();
 }
 
 void DrawEngine::advanceLevel(AdvanceKind kind)

@@ -28,6 +28,7 @@ void DrawEngine::press()
                 MessageButtons::Ok, MessageIcon::Information);
         break;
     }
+    noteState();
 }
 
 // Decides how many winners this press draws; false (after the message) when the list is short.

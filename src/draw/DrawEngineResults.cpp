@@ -97,7 +97,17 @@ bool DrawEngine::saveDrawList()
     return true;
 }
 
+// Either answer of the close question ends the draw: the next start does not offer to
+// continue it.
 CloseDecision DrawEngine::closeRequest()
+{
+    CloseDecision decision = closeRequestAsked();
+    if (decision == CloseDecision::Close)
+        m_record.event("finished");
+    return decision;
+}
+
+CloseDecision DrawEngine::closeRequestAsked()
 {
     m_host.saveLayout();
     if (m_settings.readBool("Option", "ExitSave", false))

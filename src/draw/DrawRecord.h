@@ -33,6 +33,8 @@ public:
     void attach(const std::string& path);
     // A new results file begins (the redraw): the next events start a new record.
     void detach();
+    // Forgets the events not yet written.
+    void discardWaiting() { m_waiting.clear(); }
     bool attached() const { return m_fd >= 0; }
     const std::string& path() const { return m_path; }
     // The reason the record could not be written, once; empty when it is fine.

@@ -8,6 +8,7 @@
 #include "draw/ListFile.h"
 #include "draw/RandomGenerator.h"
 #include "draw/RecordLine.h"
+#include "draw/RecordReplay.h"
 #include "draw/Sha256.h"
 
 #include <algorithm>
@@ -16,245 +17,14 @@
 
 namespace lotavo {
 
-namespace {
-
-struct Failure {
-    std::string text;
-};
-
-uint64_t number(const record::Line& line, const char* key)
+bool replayRecord(const std::string& recordPath, RecordReplay& replay, std::string& failure)
 {
-    std::string value = line.get(key);
-    char* end = nullptr;
-    unsigned long long n = std::strtoull(value.c_str(), &end, 10);
-    if (value.empty() || *end)
-        throw Failure {"抽奖记录中的 " + line.kind + " 缺少 " + key};
-    return n;
-}
-
-// The draw as the record tells it, replayed on the lists of the folder.
-class Replay {
-public:
-    Replay(std::string folder, Verification& out) : m_folder(std::move(folder)), m_out(out) {}
-
-    void apply(const record::Line& line, size_t lineNumber)
-    {
-        m_lineNumber = lineNumber;
-        const std::string& k = line.kind;
-        if (k == "session") {
-            m_serial = 0;
-            m_recordFolder = line.get("folder");
-            if (m_resultsName.empty())
-                m_resultsName = record::toGbk(line.get("results"));
-        } else if (k == "seed") {
-            m_random.seed(static_cast<uint32_t>(number(line, "value")));
-            m_seeded = true;
-        } else if (k == "options") {
-            m_mode = static_cast<int>(number(line, "mode"));
-            m_delRepaet = line.get("DelRepaetEnable") == "1";
-            m_repeat = line.get("RepeatZJ") == "1";
-            m_serialOn = line.get("SerialNumber") == "1";
-            m_space = record::toGbk(line.get("Space"));
-            m_allowDeleteR = line.get("AllowDeleteR") == "1";
-        } else if (k == "level") {
-            m_remaining = static_cast<int64_t>(number(line, line.get("remaining").empty() ? "total" : "remaining"));
-            m_perPress = static_cast<int64_t>(number(line, "perPress"));
-        } else if (k == "list") {
-            loadList(line);
-        } else if (k == "remove-earlier") {
-            m_list.removeEarlierWinners(m_winners, line.get("SerialNumber") == "1", record::toGbk(line.get("Space")));
-        } else if (k == "remove-ending") {
-            m_list.removeEndingWith(m_winners);
-        } else if (k == "aside") {
-            m_aside.push_back(m_list.entries());
-        } else if (k == "restore") {
-            if (m_aside.empty())
-                throw Failure {"抽奖记录第" + std::to_string(lineNumber) + "行: 恢复的名单从未被放在一边"};
-            m_list.assign(m_aside.back());
-            m_aside.pop_back();
-        } else if (k == "press") {
-            press(line);
-        } else if (k == "strike") {
-            strike(line);
-        } else if (k == "undo") {
-            for (const std::string& w : m_pending)
-                m_list.append(display::withoutSerialPrefix(w, m_serialOn, m_space));
-            m_remaining += static_cast<int64_t>(m_pending.size());
-            m_pending.clear();
-        } else if (k == "recorded") {
-            for (const std::string& w : m_pending) {
-                m_winners.push_back(w);
-                m_results.push_back(w + m_suffix);
-            }
-            m_pending.clear();
-        } else if (k == "torn") {
-            m_out.lines.push_back("抽奖记录第" + std::to_string(lineNumber) + "行: 程序曾在写入记录时中断,不完整的一行(" +
-                                  line.get("bytes") + "字节)已被去掉");
-        }
-        // Other events (temporary levels, the end of the draw) change nothing the winners
-        // follow from.
-    }
-
-    void finish()
-    {
-        if (!m_pending.empty())
-            m_out.lines.push_back("最后一次抽取的 " + std::to_string(m_pending.size()) +
-                                  " 位中奖者已抽出,但程序在记入中奖名单之前结束");
-        std::string name = m_resultsName;
-        std::string path = m_folder + "/" + gbk::toUtf8(name);
-        EntryList lines;
-        if (!fileExists(path) || !lotavo::loadList(path, lines)) {
-            if (m_results.empty())
-                return;
-            throw Failure {"找不到中奖名单文件 " + gbk::toUtf8(name) + where()};
-        }
-        for (size_t i = 0; i < lines.size(); ++i) {
-            if (i >= m_results.size() || lines[i] != m_results[i])
-                throw Failure {"中奖名单第" + std::to_string(i + 1) + "行不在抽奖记录中: " + gbk::toUtf8(lines[i])};
-        }
-        if (lines.size() < m_results.size())
-            throw Failure {"抽奖记录中的中奖者不在中奖名单中: " + gbk::toUtf8(m_results[lines.size()])};
-    }
-
-    void setResultsName(std::string gbkName) { m_resultsName = std::move(gbkName); }
-
-private:
-    std::string where() const
-    {
-        auto normal = [](std::string p) {
-            while (p.size() > 1 && p.back() == '/')
-                p.pop_back();
-            return std::filesystem::path(p).lexically_normal();
-        };
-        if (!m_recordFolder.empty() && normal(m_recordFolder) != normal(m_folder))
-            return " (这份记录来自程序目录 " + m_recordFolder + ")";
-        return {};
-    }
-
-    void loadList(const record::Line& line)
-    {
-        std::string file = line.get("file");
-        std::string path = std::filesystem::path(file).is_absolute() ? file : m_folder + "/" + file;
-        std::string sha = sha256OfFile(path);
-        if (sha.empty())
-            throw Failure {"找不到名单文件 " + file + where()};
-        if (sha != line.get("sha256"))
-            throw Failure {"名单文件 " + file + " 与抽奖时不同(抽奖之后被改动过)" + where()};
-        if (line.get("role") == "exclude") {
-            EntryList lines;
-            lotavo::loadList(path, lines);
-            m_list.applyExclusions(lines);
-        } else {
-            m_list.loadFile(path);
-        }
-    }
-
-    void press(const record::Line& line)
-    {
-        ++m_presses;
-        std::string title = gbk::toUtf8(record::toGbk(line.get("title")));
-        std::string label = "第" + std::to_string(m_presses) + "次抽取 (" + title + ")";
-        if (!m_seeded)
-            throw Failure {label + ": 记录中没有随机种子"};
-        if (!m_pending.empty())
-            throw Failure {label + ": 上一次抽取没有结束"};
-        std::vector<std::string> winners = line.all("winner");
-        uint64_t position = number(line, "position");
-        size_t index = number(line, "index");
-        size_t size = m_list.size();
-        std::string indexAt = line.get("indexAt");
-        if (indexAt != "?") {
-            uint64_t at = number(line, "indexAt");
-            if (at == 0 || at - 1 < m_random.position() || at > position)
-                throw Failure {label + ": 随机数的位置与记录不符"};
-            m_random.skip(at - 1 - m_random.position());
-            size_t expected = m_random.below(static_cast<uint32_t>(size));
-            if (expected != index)
-                throw Failure {label + ": 起始位置 " + std::to_string(index) + " 不是由种子得出的 " +
-                               std::to_string(expected)};
-        } else if (index >= std::max<size_t>(size, 1)) {
-            throw Failure {label + ": 起始位置超出名单"};
-        }
-        if (position < m_random.position())
-            throw Failure {label + ": 随机数的位置与记录不符"};
-        m_random.skip(position - m_random.position());
-
-        int64_t due = m_remaining > m_perPress ? m_perPress : m_remaining;
-        if (static_cast<int64_t>(winners.size()) > due || (static_cast<int64_t>(winners.size()) < due && size >= static_cast<size_t>(due) && !m_delRepaet))
-            throw Failure {label + ": 抽出 " + std::to_string(winners.size()) + " 人,本奖项这次应抽 " + std::to_string(due) + " 人"};
-        for (size_t i = 0; i < winners.size(); ++i) {
-            if (m_list.empty())
-                throw Failure {label + ": 名单已空,记录中却还有中奖者"};
-            std::string entry(m_list.at(index));
-            std::string lineText = m_serialOn ? std::to_string(++m_serial) + m_space + entry : entry;
-            std::string recorded = record::toGbk(winners[i]);
-            if (lineText != recorded)
-                throw Failure {label + ": 第" + std::to_string(i + 1) + "位中奖者按种子和名单应为 " + gbk::toUtf8(lineText) +
-                               ",记录中却是 " + gbk::toUtf8(recorded)};
-            m_pending.push_back(recorded);
-            if (m_delRepaet)
-                m_list.sortAndRemoveAllEqual(entry);
-            else if (!m_repeat)
-                m_list.removeAt(index);
-            index = m_random.below(static_cast<uint32_t>(m_list.size()));
-        }
-        m_remaining -= static_cast<int64_t>(winners.size());
-        m_suffix = record::toGbk(line.get("suffix"));
-        m_out.winners += static_cast<int>(winners.size());
-        m_out.presses = m_presses;
-        m_out.lines.push_back(label + ": " + std::to_string(winners.size()) + " 人,与种子、位置和名单相符");
-    }
-
-    void strike(const record::Line& line)
-    {
-        std::vector<size_t> indexes;
-        for (const std::string& v : line.all("line")) {
-            size_t i = std::strtoull(v.c_str(), nullptr, 10);
-            if (i < m_pending.size())
-                indexes.push_back(i);
-        }
-        std::sort(indexes.rbegin(), indexes.rend());
-        indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
-        for (size_t i : indexes) {
-            if (m_allowDeleteR)
-                m_list.append(display::withoutSerialPrefix(m_pending[i], m_serialOn, m_space));
-            m_pending.erase(m_pending.begin() + static_cast<std::ptrdiff_t>(i));
-            --m_out.winners;
-        }
-        m_remaining += static_cast<int64_t>(indexes.size());
-    }
-
-    std::string m_folder;
-    Verification& m_out;
-    size_t m_lineNumber = 0;
-    std::string m_recordFolder;
-    std::string m_resultsName;
-    RandomGenerator m_random;
-    bool m_seeded = false;
-    int m_mode = 1;
-    bool m_delRepaet = false, m_repeat = false, m_serialOn = false, m_allowDeleteR = false;
-    std::string m_space = ".";
-    int m_serial = 0;
-    int64_t m_remaining = 0, m_perPress = 1;
-    int m_presses = 0;
-    DrawList m_list;
-    std::vector<EntryList> m_aside;
-    EntryList m_winners, m_results, m_pending;
-    std::string m_suffix;
-};
-
-}  // namespace
-
-Verification verifyRecord(const std::string& folder, const std::string& recordPath)
-{
-    Verification out;
     std::string bytes;
     std::string error;
     if (!readWholeFile(recordPath, bytes, &error)) {
-        out.lines.push_back("无法读取抽奖记录: " + error);
-        return out;
+        failure = "无法读取抽奖记录: " + error;
+        return false;
     }
-    Replay replay(folder, out);
     // The results file is the record's twin; a record renamed by hand still names its own.
     std::string recordName = std::filesystem::path(recordPath).filename().string();
     if (size_t at = recordName.find("抽奖记录"); at != std::string::npos)
@@ -266,7 +36,7 @@ Verification verifyRecord(const std::string& folder, const std::string& recordPa
             size_t end = bytes.find('\n', start);
             ++lineNumber;
             if (end == std::string::npos) {
-                out.lines.push_back("抽奖记录的最后一行不完整(程序在写入时中断),已忽略");
+                replay.notes.push_back("抽奖记录的最后一行不完整(程序在写入时中断),已忽略");
                 break;
             }
             std::string_view text(bytes.data() + start, end - start);
@@ -274,19 +44,42 @@ Verification verifyRecord(const std::string& folder, const std::string& recordPa
             record::Line line;
             std::string body, hash;
             if (!record::parse(text, line, body, hash))
-                throw Failure {"抽奖记录第" + std::to_string(lineNumber) + "行不是抽奖记录的格式"};
-            if (lineNumber == 1 && line.kind != "lotavo-record")
-                throw Failure {"这不是抽奖记录文件"};
+                throw RecordReplay::Failure {"抽奖记录第" + std::to_string(lineNumber) + "行不是抽奖记录的格式"};
+            if (lineNumber == 1 && (line.kind != "lotavo-record" || line.get("format") != "1"))
+                throw RecordReplay::Failure {"这不是本版本程序的抽奖记录文件"};
             if (record::chainHash(previous, body) != hash)
-                throw Failure {"抽奖记录第" + std::to_string(lineNumber) + "行被改动、插入或删除过(校验链在此中断)"};
+                throw RecordReplay::Failure {"抽奖记录第" + std::to_string(lineNumber) + "行被改动、插入或删除过(校验链在此中断)"};
             previous = hash;
             replay.apply(line, lineNumber);
         }
         if (lineNumber == 0)
-            throw Failure {"抽奖记录是空的"};
-        replay.finish();
-    } catch (const Failure& failure) {
-        out.lines.push_back(failure.text);
+            throw RecordReplay::Failure {"抽奖记录是空的"};
+    } catch (const RecordReplay::Failure& f) {
+        failure = f.text;
+        return false;
+    }
+    return true;
+}
+
+Verification verifyRecord(const std::string& folder, const std::string& recordPath)
+{
+    Verification out;
+    RecordReplay replay(folder);
+    std::string failure;
+    bool ok = replayRecord(recordPath, replay, failure);
+    if (ok) {
+        try {
+            replay.finish();
+        } catch (const RecordReplay::Failure& f) {
+            failure = f.text;
+            ok = false;
+        }
+    }
+    out.presses = replay.presses();
+    out.winners = replay.winners();
+    out.lines = replay.notes;
+    if (!ok) {
+        out.lines.push_back(failure);
         return out;
     }
     out.verified = true;

@@ -17,6 +17,11 @@ struct Verification {
 
 Verification verifyRecord(const std::string& folder, const std::string& recordPath);
 
+class RecordReplay;
+// Reads a record and replays it line by line; false, with `failure` (UTF-8), at the first
+// line that is torn from the chain or does not follow.
+bool replayRecord(const std::string& recordPath, RecordReplay& replay, std::string& failure);
+
 // The newest record in a folder (by modification time); empty when there is none.
 std::string newestRecord(const std::string& folder);
 
