@@ -206,3 +206,35 @@ TEST_F(DrawResume, BadStatesStartAfresh)
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].text.find("名单文件 Text.txt 与抽奖时不同"), std::string::npos);
 }
+
+TEST_F(DrawResume, AResultsFileThatCannotBeWrittenAtResumeIsReportedAndTheDrawGoesOn)
+{
+    prepare();
+    TempFolder crashed;
+    std::filesystem::remove_all(crashed.path());
+    SnapshotHost snapshot;
+    snapshot.snapshotAt = 2;
+    snapshot.source = folder.path();
+    snapshot.target = crashed.path();
+    engine = std::make_unique<DrawEngine>(settings, ProgramFolder(folder.path()), snapshot, clock);
+    engine->startUp();
+    pressOnce();
+    pressOnce();
+    std::string results = engine->resultsFilePath();
+    crash();
+
+    // Something in the way of the results file: no process, root or not, can write it.
+    std::string blocked = crashed.path() + results.substr(folder.path().size());
+    std::filesystem::remove(blocked);
+    std::filesystem::create_directories(blocked + "/blocker");
+    IniStore copySettings(crashed.file("lotavo.bin"));
+    FakeHost again;
+    again.answers = {MessageAnswer::Yes};
+    DrawEngine resumed(copySettings, ProgramFolder(crashed.path()), again, clock);
+    resumed.startUp();
+    ASSERT_GE(again.messages.size(), 2u);
+    EXPECT_EQ(again.messages[1].caption, "错误");
+    EXPECT_NE(again.messages[1].text.find("中奖名单无法保存"), std::string::npos);
+    EXPECT_EQ(resumed.state().results.size(), 4u) << "the winners stay in memory";
+    EXPECT_EQ(resumed.state().currentLevel, 2);
+}
