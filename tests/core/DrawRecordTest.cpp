@@ -243,3 +243,24 @@ TEST_F(DrawRecordTest, AContinuedRecordCutsItsTornLineAndSaysSo)
     Verification v = verifyRecord(folder.path(), path);
     EXPECT_TRUE(v.verified) << v.lines.back();
 }
+
+TEST_F(DrawRecordTest, ARedrawStartsANewRecordThatVerifiesOnItsOwn)
+{
+    writeList({"a", "b", "c", "d", "e", "f"});
+    levels({{2, 1}});
+    start();
+    pressOnce();
+    std::string first = recordPath();
+    clock.advanceSeconds(60);
+    host.answers = {MessageAnswer::No};
+    engine->redraw();
+    pressOnce();
+    pressOnce();
+    ASSERT_NE(recordPath(), first);
+    EXPECT_NE(readFile(first).find("\nredraw\t"), std::string::npos);
+    Verification old = verifyRecord(folder.path(), first);
+    EXPECT_TRUE(old.verified) << old.lines.back();
+    Verification v = verify();
+    EXPECT_TRUE(v.verified) << v.lines.back() << "\n" << recordText();
+    EXPECT_EQ(lastLine(v), "verified: 2 presses, 2 winners");
+}
