@@ -19,7 +19,6 @@ const char* const kProgramVersion = "5.4";
 
 std::string relativeTo(const std::string& folder, const std::string& path)
 {
-    std::error_code ignored;
     std::filesystem::path relative = std::filesystem::path(path).lexically_relative(folder);
     if (relative.empty() || relative.native().rfind("..", 0) == 0)
         return path;

@@ -6,7 +6,6 @@
 #include "draw/RecordLine.h"
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 

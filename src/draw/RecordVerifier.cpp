@@ -1,18 +1,10 @@
 #include "draw/RecordVerifier.h"
 
 #include "draw/AtomicFile.h"
-#include "draw/DisplayText.h"
-#include "draw/DrawList.h"
-#include "draw/DrawRecord.h"
 #include "draw/Gbk.h"
-#include "draw/ListFile.h"
-#include "draw/RandomGenerator.h"
 #include "draw/RecordLine.h"
 #include "draw/RecordReplay.h"
-#include "draw/Sha256.h"
 
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 namespace lotavo {
