@@ -347,6 +347,8 @@ void DrawEngine::restoreState()
     m_state.perPress = std::max(1, m_settings.readInteger(s, "AAT", 1));
     setLevelTexts(m_settings.readString(s, "lblLevelCaption", ""), m_settings.readString(s, "lblAwardCaption", ""));
     setStatLine();
+    m_record.level(level, m_state.levelTotal, m_state.perPress, m_state.levelCaption, m_state.levelRemaining);
+    noteState();
     if (m_options.mode == 2)
         showRollingLabels(std::min(m_state.levelRemaining, m_state.perPress));
     m_host.resultsChanged(m_state.results);
