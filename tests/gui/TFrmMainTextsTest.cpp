@@ -369,6 +369,12 @@ void TFrmMainTextsTest::labelMenuOnATitle()
     QCOMPARE(second->colour(), QColor(200, 0, 50));
     QCOMPARE(second->font().pointSize(), 33);
     QCOMPARE(int(second->effect().angle), 30);
+
+    // The settings lock reaches the label menu and the marquee menu too.
+    p.screen->Locka();
+    for (const char* menu : {"pmuLabelMenu", "btmPopMenu"})
+        for (QAction* action : p.find<QMenu>(menu)->actions())
+            QVERIFY2(!action->isEnabled(), qPrintable(action->objectName()));
 }
 
 void TFrmMainTextsTest::labelMenuOnARollingLabelChangesEveryPlainLabel()
