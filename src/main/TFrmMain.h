@@ -191,10 +191,12 @@ private:
     void SavelblGdAreaPos(int level);
     void LoadlblGdAreaPos(int level);
 
-    // Texts of the draw screen: titles, bottom line, marquee and the label menu (TFrmMainTexts.cpp)
+    // Texts of the draw screen: titles, bottom line, marquee (TFrmMainTexts.cpp) and the label
+    // menu (TFrmMainLabelMenu.cpp)
     void addTitleMenu(QMenu* face);
     void addBottomMenu(QMenu* face);
     void createTextMenus();
+    void createLabelMenu();
     void attachLabelMenu(QWidget* element);
     void writeSmoothLabelFont(SmoothLabel* label);
     void setPlainLabelsColour(QPalette::ColorRole role, const QColor& colour);

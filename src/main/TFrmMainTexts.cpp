@@ -1,17 +1,15 @@
 // The texts of the draw screen as the operator dresses them: the two title lines, the bottom
-// line's words and fonts, the marquee with its menu, and the label menu of every text. Each
-// command shows its change at once and writes it to the settings in the same step.
+// line's words and fonts, and the marquee with its menu. Each command shows its change at once
+// and writes it to the settings in the same step.
 #include "main/TFrmMain.h"
 
 #include "draw/Gbk.h"
+#include "main/LayoutKeyWriter.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/FontChooser.h"
-#include "present/FontNames.h"
 #include "present/QtText.h"
-#include "present/RollingLabelBox.h"
 #include "present/SmoothLabel.h"
-#include "present/TextEffectKeys.h"
 #include "present/TfrmTextEffect.h"
 
 #include <QAction>
@@ -42,56 +40,6 @@ QAction* item(QMenu* menu, const char* objectName, const QString& caption)
     action->setObjectName(QString::fromLatin1(objectName));
     return action;
 }
-
-int pointSizeOf(const QFont& font)
-{
-    return font.pointSize() > 0 ? font.pointSize() : std::max(1, font.pixelSize() * 72 / 96);
-}
-
-QColor textColour(const QWidget* element)
-{
-    if (auto* smooth = qobject_cast<const SmoothLabel*>(element))
-        return smooth->colour();
-    return element->palette().color(QPalette::WindowText);
-}
-
-// Several keys written as one change; the first failure is reported once.
-class KeyWriter {
-public:
-    explicit KeyWriter(IniStore& store) : m_store(store) {}
-    ~KeyWriter()
-    {
-        if (!m_error.empty())
-            showErrorMessage(QStringLiteral("设置无法保存: %1").arg(fromPath(m_error)));
-    }
-    void text(const char* section, const std::string& key, const std::string& value)
-    {
-        keep(m_store.writeString(section, key, value));
-    }
-    void number(const char* section, const std::string& key, int value) { keep(m_store.writeInteger(section, key, value)); }
-    void flag(const char* section, const std::string& key, bool value) { keep(m_store.writeBool(section, key, value)); }
-    void font(const std::string& label, const QFont& font, const QColor& colour)
-    {
-        number(kLayout, label + "Size", pointSizeOf(font));
-        number(kLayout, label + "Color", fromQColor(colour));
-        text(kLayout, label + "Name", toGbk(font.family()));
-        text(kLayout, label + "FontStyle", toGbk(fontStyleText(font)));
-    }
-    void effect(const std::string& section, const TextEffect& effect)
-    {
-        if (m_error.empty())
-            writeTextEffect(m_store, section, effect);
-    }
-
-private:
-    void keep(std::string failure)
-    {
-        if (m_error.empty())
-            m_error = std::move(failure);
-    }
-    IniStore& m_store;
-    std::string m_error;
-};
 
 }  // namespace
 
@@ -133,18 +81,7 @@ void TFrmMain::addBottomMenu(QMenu* face)
 
 void TFrmMain::createTextMenus()
 {
-    pmuLabelMenu = new QMenu(this);
-    pmuLabelMenu->setObjectName(QStringLiteral("pmuLabelMenu"));
-    connect(item(pmuLabelMenu, "N2", QStringLiteral("设置字体")), &QAction::triggered, this, &TFrmMain::N2Click);
-    connect(item(pmuLabelMenu, "N3", QStringLiteral("字体特效")), &QAction::triggered, this, &TFrmMain::N3Click);
-    connect(item(pmuLabelMenu, "N1", QStringLiteral("修改文字")), &QAction::triggered, this, &TFrmMain::N1Click);
-    connect(item(pmuLabelMenu, "N4", QStringLiteral("字体颜色")), &QAction::triggered, this, &TFrmMain::N4Click);
-    connect(item(pmuLabelMenu, "N5", QStringLiteral("取背景色")), &QAction::triggered, this, &TFrmMain::N5Click);
-    for (SmoothLabel* label : {lblMainCaption, lblMainCaption2, lblTipCaption, lblLevel, lblAward, lblHint, lblStat, lblPause})
-        attachLabelMenu(label);
-    for (QLabel* label : LblGdArea)
-        attachLabelMenu(label);
-
+    createLabelMenu();
     btmPopMenu = new QMenu(this);
     btmPopMenu->setObjectName(QStringLiteral("btmPopMenu"));
     connect(item(btmPopMenu, "N12", QStringLiteral("背景颜色")), &QAction::triggered, this, &TFrmMain::N103Click);
@@ -156,15 +93,6 @@ void TFrmMain::createTextMenus()
     pnlBtm->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(pnlBtm, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { btmPopMenu->popup(pnlBtm->mapToGlobal(at)); });
-}
-
-void TFrmMain::attachLabelMenu(QWidget* element)
-{
-    element->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(element, &QWidget::customContextMenuRequested, this, [this, element](const QPoint& at) {
-        m_labelMenuElement = element;
-        pmuLabelMenu->popup(element->mapToGlobal(at));
-    });
 }
 
 bool TFrmMain::askText(QString& text, const QString& prompt)
@@ -182,58 +110,9 @@ void TFrmMain::writeSmoothLabelFont(SmoothLabel* label)
         return;
     }
     std::string name = toGbk(label->objectName());
-    KeyWriter keys(m_settings);
+    LayoutKeyWriter keys(m_settings);
     keys.font(name, label->font(), label->colour());
     keys.text(kLayout, name + "Caption", toGbk(label->text()));
-}
-
-// The ten rolling labels and the marquee label look alike.
-void TFrmMain::setPlainLabelsColour(QPalette::ColorRole role, const QColor& colour)
-{
-    std::vector<QLabel*> plain(LblGdArea.begin(), LblGdArea.end());
-    plain.push_back(lblBtmChar);
-    for (QLabel* label : plain) {
-        QPalette palette = label->palette();
-        palette.setColor(role, colour);
-        label->setPalette(palette);
-    }
-    if (role == QPalette::Window) {
-        QPalette panel = pnlBtm->palette();
-        panel.setColor(QPalette::Window, colour);
-        pnlBtm->setPalette(panel);
-    }
-    update();
-}
-
-// The rolling labels hold the longest entry of the list in the new font (not only the name
-// they show now, or the next longer one would be cut); the marquee fits its text.
-void TFrmMain::sizePlainLabelsToFont()
-{
-    const SessionState& st = m_engine->state();
-    if (!st.drawList.empty() && !st.multiList) {
-        refreshRollingLabels();
-    } else {
-        QString longest;
-        for (QLabel* label : LblGdArea)
-            if (label->text().size() > longest.size())
-                longest = label->text();
-        QSize box = rollingLabelBox(LblGdArea[0]->font(), longest, width());
-        for (QLabel* label : LblGdArea)
-            label->resize(box);
-    }
-    lblBtmChar->adjustSize();
-    centreMarqueeLabel();
-}
-
-// The screen's pixel just above and left of the element; a place outside the window gives
-// the colour at its nearest edge.
-QColor TFrmMain::colourBehind(const QWidget* element) const
-{
-    QPoint at = element->pos() - QPoint(2, 2);
-    at.setX(std::clamp(at.x(), 0, std::max(0, width() - 1)));
-    at.setY(std::clamp(at.y(), 0, std::max(0, height() - 1)));
-    QImage pixel = const_cast<TFrmMain*>(this)->grab(QRect(at, QSize(1, 1))).toImage();
-    return pixel.isNull() ? QColor(Qt::black) : pixel.pixelColor(0, 0);
 }
 
 void TFrmMain::N15Click()
@@ -243,7 +122,7 @@ void TFrmMain::N15Click()
     if (!askText(first, kTextPrompt))
         return;
     {
-        KeyWriter keys(m_settings);
+        LayoutKeyWriter keys(m_settings);
         keys.text(kLayout, firstKey, toGbk(first));
     }
     lblMainCaption->setText(first);
@@ -251,7 +130,7 @@ void TFrmMain::N15Click()
     QString second = fromGbk(m_settings.readString(kLayout, "lblMainCaption2Caption", gbk::literal("抽奖仪式")));
     if (!askText(second, kTextPrompt))
         return;
-    KeyWriter keys(m_settings);
+    LayoutKeyWriter keys(m_settings);
     keys.text(kLayout, "lblMainCaption2Caption", toGbk(second));
     lblMainCaption2->setText(second);
 }
@@ -278,7 +157,7 @@ void TFrmMain::N127Click()
     takeKeyboardBack();
     if (!edited)
         return;
-    KeyWriter keys(m_settings);
+    LayoutKeyWriter keys(m_settings);
     for (SmoothLabel* line : {lblMainCaption, lblMainCaption2}) {
         line->setEffect(effect);
         keys.effect(toGbk(line->objectName()), effect);
@@ -304,7 +183,7 @@ void TFrmMain::N72Click()
     if (!askText(prefix, kTextPrompt))
         return;
     m_engine->options().lblStarFirst = toGbk(prefix);
-    KeyWriter(m_settings).text(kOption, "lblStarFirst", toGbk(prefix));
+    LayoutKeyWriter(m_settings).text(kOption, "lblStarFirst", toGbk(prefix));
     m_engine->statisticsWordsChanged();
 }
 
@@ -314,7 +193,7 @@ void TFrmMain::N73Click()
     if (!askText(unit, kTextPrompt))
         return;
     m_engine->options().lblStarTwo = toGbk(unit);
-    KeyWriter(m_settings).text(kOption, "lblStarTwo", toGbk(unit));
+    LayoutKeyWriter(m_settings).text(kOption, "lblStarTwo", toGbk(unit));
     m_engine->statisticsWordsChanged();
 }
 
@@ -325,7 +204,7 @@ void TFrmMain::N74Click()
     QString tip = fromGbk(m_settings.readString(kLayout, "lblTipCaptionCaption1", gbk::literal("正在抽取")));
     if (!askText(tip, kTextPrompt))
         return;
-    KeyWriter(m_settings).text(kLayout, "lblTipCaptionCaption1", toGbk(tip));
+    LayoutKeyWriter(m_settings).text(kLayout, "lblTipCaptionCaption1", toGbk(tip));
     if (!m_engine->state().drawOver)
         lblTipCaption->setText(tip);
 }
@@ -335,7 +214,7 @@ void TFrmMain::N75Click()
     QString tip = fromGbk(m_settings.readString(kLayout, "lblTipCaptionCaption2", gbk::literal("抽取结束")));
     if (!askText(tip, kTextPrompt))
         return;
-    KeyWriter(m_settings).text(kLayout, "lblTipCaptionCaption2", toGbk(tip));
+    LayoutKeyWriter(m_settings).text(kLayout, "lblTipCaptionCaption2", toGbk(tip));
     if (m_engine->state().drawOver)
         lblTipCaption->setText(tip);
 }
@@ -367,7 +246,7 @@ void TFrmMain::N100Click()
 {
     bool shown = !m_settings.readBool(kOption, "frmMainBottom", false);
     showMarquee(shown);
-    KeyWriter(m_settings).flag(kOption, "frmMainBottom", shown);
+    LayoutKeyWriter(m_settings).flag(kOption, "frmMainBottom", shown);
 }
 
 void TFrmMain::N101Click()
@@ -377,13 +256,13 @@ void TFrmMain::N101Click()
         return;
     lblBtmChar->setText(text);
     lblBtmChar->adjustSize();
-    KeyWriter(m_settings).text(kLayout, "lblBtmCharCaption", toGbk(text));
+    LayoutKeyWriter(m_settings).text(kLayout, "lblBtmCharCaption", toGbk(text));
 }
 
 void TFrmMain::N102Click()
 {
     QFont font = lblBtmChar->font();
-    QColor colour = textColour(lblBtmChar);
+    QColor colour = lblBtmChar->palette().color(QPalette::WindowText);
     bool chosen = chooseFontAndColour(this, font, colour);
     takeKeyboardBack();
     if (!chosen)
@@ -394,7 +273,7 @@ void TFrmMain::N102Click()
     lblBtmChar->setPalette(palette);
     lblBtmChar->adjustSize();
     centreMarqueeLabel();
-    KeyWriter(m_settings).font("lblBtmChar", font, colour);
+    LayoutKeyWriter(m_settings).font("lblBtmChar", font, colour);
 }
 
 void TFrmMain::N103Click()
@@ -408,7 +287,7 @@ void TFrmMain::N103Click()
         palette.setColor(QPalette::Window, colour);
         w->setPalette(palette);
     }
-    KeyWriter(m_settings).number(kLayout, "lblBtmCharBackColor", fromQColor(colour));
+    LayoutKeyWriter(m_settings).number(kLayout, "lblBtmCharBackColor", fromQColor(colour));
 }
 
 void TFrmMain::N108Click()
@@ -417,7 +296,7 @@ void TFrmMain::N108Click()
     if (faster == Timer2->interval())
         return;
     Timer2->setInterval(faster);
-    KeyWriter(m_settings).number(kOption, "frmMainBottomSpeed", faster);
+    LayoutKeyWriter(m_settings).number(kOption, "frmMainBottomSpeed", faster);
 }
 
 void TFrmMain::N109Click()
@@ -426,111 +305,7 @@ void TFrmMain::N109Click()
         return;
     int slower = Timer2->interval() + 10;
     Timer2->setInterval(slower);
-    KeyWriter(m_settings).number(kOption, "frmMainBottomSpeed", slower);
-}
-
-// The label menu acts on the element it was opened on: a smoothed label (a caption of the
-// screen or an inserted text) alone, a rolling label for all plain labels together.
-void TFrmMain::N2Click()
-{
-    QWidget* element = m_labelMenuElement;
-    if (!element)
-        return;
-    QFont font = element->font();
-    QColor colour = textColour(element);
-    bool chosen = chooseFontAndColour(this, font, colour);
-    takeKeyboardBack();
-    if (!chosen)
-        return;
-    if (auto* smooth = qobject_cast<SmoothLabel*>(element)) {
-        smooth->setFont(font);
-        smooth->setColour(colour);
-        writeSmoothLabelFont(smooth);
-        return;
-    }
-    for (QLabel* label : LblGdArea)
-        label->setFont(font);
-    lblBtmChar->setFont(font);
-    setPlainLabelsColour(QPalette::WindowText, colour);
-    sizePlainLabelsToFont();
-    KeyWriter(m_settings).font("LblGdArea1", font, colour);
-}
-
-void TFrmMain::N3Click()
-{
-    auto* smooth = qobject_cast<SmoothLabel*>(m_labelMenuElement.data());
-    if (!smooth)
-        return;
-    TextEffect effect = smooth->effect();
-    bool edited = TfrmTextEffect::edit(this, effect);
-    takeKeyboardBack();
-    if (!edited)
-        return;
-    smooth->setEffect(effect);
-    if (smooth->property("tag").toInt() == kInsertedTextTag)
-        saveDecorations();
-    else
-        KeyWriter(m_settings).effect(toGbk(smooth->objectName()), effect);
-}
-
-void TFrmMain::N1Click()
-{
-    QWidget* element = m_labelMenuElement;
-    if (!element)
-        return;
-    auto* smooth = qobject_cast<SmoothLabel*>(element);
-    auto* plain = qobject_cast<QLabel*>(element);
-    QString text = smooth ? smooth->text() : plain ? plain->text() : QString();
-    if (!askText(text, kTextPrompt))
-        return;
-    if (smooth) {
-        smooth->setText(text);
-        if (smooth->property("tag").toInt() == kInsertedTextTag) {
-            saveDecorations();
-            return;
-        }
-    } else if (plain) {
-        plain->setText(text);
-    }
-    KeyWriter(m_settings).text(kLayout, toGbk(element->objectName()) + "Caption", toGbk(text));
-}
-
-void TFrmMain::N4Click()
-{
-    QWidget* element = m_labelMenuElement;
-    if (!element)
-        return;
-    QColor colour = QColorDialog::getColor(textColour(element), this, QStringLiteral("字体颜色"));
-    takeKeyboardBack();
-    if (!colour.isValid())
-        return;
-    if (auto* smooth = qobject_cast<SmoothLabel*>(element)) {
-        smooth->setColour(colour);
-        if (smooth->property("tag").toInt() == kInsertedTextTag)
-            saveDecorations();
-        else
-            KeyWriter(m_settings).number(kLayout, toGbk(smooth->objectName()) + "Color", fromQColor(colour));
-        return;
-    }
-    setPlainLabelsColour(QPalette::WindowText, colour);
-    KeyWriter(m_settings).number(kLayout, "LblGdArea1Color", fromQColor(colour));
-}
-
-// A smoothed label keeps the sampled colour for this run only.
-void TFrmMain::N5Click()
-{
-    QWidget* element = m_labelMenuElement;
-    if (!element)
-        return;
-    QColor colour = colourBehind(element);
-    if (auto* smooth = qobject_cast<SmoothLabel*>(element)) {
-        TextEffect effect = smooth->effect();
-        effect.background = colour;
-        smooth->setEffect(effect);
-        return;
-    }
-    setPlainLabelsColour(QPalette::Window, colour);
-    KeyWriter(m_settings).number(kLayout, "LblGdArea1BackColor", fromQColor(colour));
+    LayoutKeyWriter(m_settings).number(kOption, "frmMainBottomSpeed", slower);
 }
 
 }  // namespace lotavo::ui
