@@ -181,6 +181,12 @@ void DrawEngine::setStatLine()
     m_host.setLabelText(Label::Stat, line);
 }
 
+void DrawEngine::statisticsWordsChanged()
+{
+    if (!m_state.drawOver)
+        setStatLine();
+}
+
 void DrawEngine::setLevelTexts(std::string level, std::string award)
 {
     m_state.levelCaption = std::move(level);

@@ -56,6 +56,9 @@ public:
     void reloadDrawList();
     void setKeyboardLock(bool locked);
     void fillAwardScreen(bool all);
+    // The statistics line's prefix or unit (options().lblStarFirst, lblStarTwo) changed: the
+    // line shows them now, while a level is being drawn.
+    void statisticsWordsChanged();
     // The temporary-level dialog was confirmed: the draw switches to the level it describes
     // and comes back to the interrupted level after its last winner.
     void startTemporaryLevel();

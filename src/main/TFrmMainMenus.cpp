@@ -81,20 +81,13 @@ QMenu* TFrmMain::buildMainMenu(QWidget* parent)
     for (auto [name, caption] : {std::pair {"N91", "喜庆红"}, {"N90", "梦幻蓝"}, {"N94", "浅橙色"}, {"N95", "天空蓝"},
                                  {"N97", "光影绿"}, {"N96", "简洁绿"}})
         later(templates, name, caption);
-    QMenu* title = face->addMenu(QStringLiteral("标  题"));
-    later(title, "N15", "标题文字修改");
-    later(title, "N17", "标题字体修改");
-    later(title, "N127", "字体特效");
+    addTitleMenu(face);
     QMenu* roll = face->addMenu(QStringLiteral("滚动区"));
     later(roll, "MenuItem1", "滚动区字体修改");
     later(roll, "N7", "滚动区背景颜色");
     later(roll, "N67", "智能设定滚动区背景颜色");
     later(roll, "N46", "滚动区背景透明 ");
-    QMenu* bottom = face->addMenu(QStringLiteral("底  部"));
-    later(bottom, "N72", "奖项统计信息前缀修改");
-    later(bottom, "N73", "奖项统计信息单位修改");
-    later(bottom, "N74", "主界面提示信息修改");
-    later(bottom, "N100", "打开底部滚动字幕");
+    addBottomMenu(face);
     addFloatingMenu(face);
     QMenu* backgrounds = face->addMenu(QStringLiteral("背景画面"));
     later(backgrounds, "Wall1", "主程序背景更换");
@@ -128,6 +121,7 @@ QMenu* TFrmMain::buildMainMenu(QWidget* parent)
 void TFrmMain::createMenus()
 {
     PopupMenu = buildMainMenu(this);
+    createTextMenus();
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
