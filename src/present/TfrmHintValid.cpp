@@ -1,13 +1,9 @@
 #include "present/TfrmHintValid.h"
 
-#include "main/settings/IniStore.h"
-#include "present/CommonDialogs.h"
 #include "present/FontChooser.h"
-#include "present/FontNames.h"
 #include "present/PictureButton.h"
 #include "present/Pictures.h"
 #include "present/QtText.h"
-#include "present/ScreenPlace.h"
 #include "present/TransparentPicture.h"
 
 #include <QKeyEvent>
@@ -62,7 +58,7 @@ private:
 }  // namespace
 
 TfrmHintValid::TfrmHintValid(IniStore& settings, ProgramFolder folder, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_settings(settings), m_folder(std::move(folder))
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_memory(this, settings, "HintVaild"), m_folder(std::move(folder))
 {
     setObjectName(QStringLiteral("TfrmHintValid"));
     setWindowTitle(QStringLiteral("确认中奖"));
@@ -106,12 +102,8 @@ TfrmHintValid::TfrmHintValid(IniStore& settings, ProgramFolder folder, QWidget* 
 
 void TfrmHintValid::FormCreate()
 {
-    const char* o = "Option";
-    applyFont(storedFont(fromGbk(m_settings.readString(o, "HintVaildFontName", gbk::literal("宋体"))),
-                         m_settings.readInteger(o, "HintVaildFontSize", 26)),
-              toQColor(m_settings.readInteger(o, "HintVaildFontColor", 22)));
-    move(visiblePlace({m_settings.readInteger(o, "HintVaildLeft", 300), m_settings.readInteger(o, "HintVaildTop", 300)},
-                      size()));
+    applyFont(m_memory.font(26), m_memory.colour(22));
+    m_memory.placeWindow({300, 300});
 }
 
 void TfrmHintValid::applyFont(const QFont& font, const QColor& colour)
@@ -141,20 +133,13 @@ bool TfrmHintValid::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         if (mouse->button() != Qt::LeftButton)
             return false;
-        m_pressed = true;
-        m_drag.press(*mouse);
+        m_memory.press(*mouse);
         return true;
     case QEvent::MouseMove:
-        if (m_pressed)
-            m_drag.move(*mouse);
-        return m_pressed;
+        m_memory.move(*mouse);
+        return m_memory.dragging();
     case QEvent::MouseButtonRelease:
-        if (mouse->button() != Qt::LeftButton || !m_pressed)
-            return false;
-        m_pressed = false;
-        written(m_settings.writeInteger("Option", "HintVaildLeft", x()));
-        written(m_settings.writeInteger("Option", "HintVaildTop", y()));
-        return true;
+        return mouse->button() == Qt::LeftButton && m_memory.release();
     default:
         return QDialog::eventFilter(watched, event);
     }
@@ -167,23 +152,12 @@ void TfrmHintValid::N1Click()
     if (!chooseFontAndColour(this, font, colour))
         return;
     applyFont(font, colour);
-    written(m_settings.writeString("Option", "HintVaildFontName", toGbk(font.family())));
-    written(m_settings.writeInteger("Option", "HintVaildFontSize", font.pointSize()));
-    written(m_settings.writeInteger("Option", "HintVaildFontColor", fromQColor(colour)));
-}
-
-void TfrmHintValid::written(const std::string& error)
-{
-    if (error.empty() || m_writeFailed)
-        return;
-    m_writeFailed = true;
-    showErrorMessage(QStringLiteral("设置无法保存:\r\r") + QString::fromStdString(error));
+    m_memory.saveFont(font, colour);
 }
 
 void TfrmHintValid::keepClearOf(const QRect& area)
 {
-    if (!m_settings.hasKey("Option", "HintVaildLeft"))
-        move(placeClearOf(area, size(), pos()));
+    m_memory.keepClearOf(area);
 }
 
 }  // namespace lotavo::ui
