@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 using namespace lotavo;
@@ -43,9 +42,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutions();
-    const char* data = argc > 1 ? argv[1] : "data";
-    std::string folder = bench::scratchFolder() + "/program";
-    std::filesystem::copy(data, folder, std::filesystem::copy_options::recursive);
+    std::string folder = bench::programCopy(argc > 1 ? argv[1] : "data");
     IniStore settings(folder + "/lotavo.bin");
     settings.writeInteger("Option", "WindowMode", 2);
     settings.writeInteger("Option", "GridX", 1);

@@ -16,7 +16,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <filesystem>
 #include <sys/resource.h>
 
 using namespace lotavo;
@@ -42,13 +41,6 @@ public:
         return false;
     }
 };
-
-std::string programFolder(const char* data)
-{
-    std::string folder = bench::scratchFolder() + "/program";
-    std::filesystem::copy(data, folder, std::filesystem::copy_options::recursive);
-    return folder;
-}
 
 void runRoll(ui::TFrmMain& screen, int seconds)
 {
@@ -139,8 +131,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutions();
-    const char* data = argc > 1 ? argv[1] : "data";
-    std::string folder = programFolder(data);
+    std::string folder = bench::programCopy(argc > 1 ? argv[1] : "data");
     IniStore settings(folder + "/lotavo.bin");
     settings.writeInteger("Option", "ModeSelect", 2);
     settings.writeInteger("Option", "Time1Interval", 20);

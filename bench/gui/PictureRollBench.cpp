@@ -73,9 +73,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutions();
-    const char* data = argc > 1 ? argv[1] : "data";
-    std::string folder = bench::scratchFolder() + "/program";
-    std::filesystem::copy(data, folder, std::filesystem::copy_options::recursive);
+    std::string folder = bench::programCopy(argc > 1 ? argv[1] : "data");
     bench::Stopwatch generation;
     writePhotos(folder);
     std::printf("%d JPEGs of 1920x1080 written in %.1f s\n", kPictures, generation.milliseconds() / 1000);
