@@ -1,9 +1,9 @@
 // Figures of the draw screen on a real display (run it under Xvfb, see bench/gui-bench.sh):
 // roll ticks per second with ten labels of the multi-line draw, the largest gap between two
 // ticks, the CPU time per tick, and the time from the start/stop key to the painted pop-up.
+#include "BenchDrawScreen.h"
 #include "BenchSupport.h"
 
-#include "draw/Clock.h"
 #include "main/TFrmMain.h"
 #include "present/FontNames.h"
 #include "main/settings/IniStore.h"
@@ -141,10 +141,8 @@ int main(int argc, char** argv)
     settings.writeBool("Option", "frmAniPopAniMateOnShow", false);
     settings.writeBool("Option", "frmAniPopAniMateOnHide", false);
     settings.writeInteger("Option", "WindowMode", 2);
-    FixedClock clock(LocalTime {2026, 12, 9, 14, 5, 0, 0});
-    ui::TFrmMain screen(settings, ProgramFolder(folder), clock);
-    screen.FormCreate();
-    screen.showFullScreen();
+    bench::BenchDrawScreen draw(settings, folder);
+    ui::TFrmMain& screen = draw.screen;
     QTest::qWait(500);
     runRoll(screen, 5);
     runPopupLatency(screen);
