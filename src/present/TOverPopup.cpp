@@ -3,7 +3,7 @@
 #include "draw/DrawOptions.h"
 #include "present/FontChooser.h"
 #include "present/KeyMap.h"
-#include "present/Pictures.h"
+#include "present/PopupBackground.h"
 #include "present/QtText.h"
 
 #include <QGraphicsDropShadowEffect>
@@ -22,15 +22,9 @@ constexpr int kHeight = 234;
 
 // The window's picture, repeated over the window; without it a plain card, light under a dark
 // message and dark under a light one, so the message still reads.
-class TiledPicture : public QWidget {
+class TiledPicture : public PopupBackground {
 public:
-    TiledPicture(const QString& path, QWidget* parent) : QWidget(parent)
-    {
-        DecodedPicture picture = decodePicture(path);
-        if (picture.ok())
-            m_tile = QPixmap::fromImage(picture.frames.front());
-    }
-    bool hasPicture() const { return !m_tile.isNull(); }
+    TiledPicture(const QString& path, QWidget* parent) : PopupBackground(path, Fill::Tiled, parent) {}
     void setLightCard(bool light)
     {
         m_light = light;
@@ -38,26 +32,17 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintCard(QPainter& p) override
     {
-        QPainter p(this);
-        if (hasPicture()) {
-            p.drawTiledPixmap(rect(), m_tile);
-        } else {
-            QLinearGradient g(0, 0, 0, height());
-            g.setColorAt(0.0, m_light ? QColor(255, 248, 230) : QColor(190, 24, 28));
-            g.setColorAt(1.0, m_light ? QColor(242, 214, 160) : QColor(110, 4, 8));
-            p.fillRect(rect(), g);
-            p.setPen(QPen(m_light ? QColor(176, 30, 24) : QColor(255, 204, 70), 3));
-            p.drawRect(QRectF(rect()).adjusted(4.5, 4.5, -5.5, -5.5));
-        }
-        // The edge keeps the window apart from a draw screen of the same colours.
-        p.setPen(QColor(60, 20, 10));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        QLinearGradient g(0, 0, 0, height());
+        g.setColorAt(0.0, m_light ? QColor(255, 248, 230) : QColor(190, 24, 28));
+        g.setColorAt(1.0, m_light ? QColor(242, 214, 160) : QColor(110, 4, 8));
+        p.fillRect(rect(), g);
+        p.setPen(QPen(m_light ? QColor(176, 30, 24) : QColor(255, 204, 70), 3));
+        p.drawRect(QRectF(rect()).adjusted(4.5, 4.5, -5.5, -5.5));
     }
 
 private:
-    QPixmap m_tile;
     bool m_light = true;
 };
 

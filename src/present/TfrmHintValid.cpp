@@ -2,7 +2,7 @@
 
 #include "present/FontChooser.h"
 #include "present/PictureButton.h"
-#include "present/Pictures.h"
+#include "present/PopupBackground.h"
 #include "present/QtText.h"
 #include "present/TransparentPicture.h"
 
@@ -19,40 +19,25 @@ const QSize kDesigned(476, 221);
 
 // The background at its own size, clipped to the window. Without the picture the question it
 // carries is painted here, so the two buttons still say what they answer.
-class Background : public QWidget {
+class Background : public PopupBackground {
 public:
-    Background(const QString& path, QWidget* parent) : QWidget(parent)
-    {
-        DecodedPicture picture = decodePicture(path);
-        if (picture.ok())
-            m_picture = QPixmap::fromImage(picture.frames.front());
-    }
-    QSize pictureSize() const { return m_picture.isNull() ? kDesigned : m_picture.size(); }
+    Background(const QString& path, QWidget* parent) : PopupBackground(path, Fill::OwnSize, parent) {}
+    QSize windowSize() const { return hasPicture() ? pictureSize() : kDesigned; }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintCard(QPainter& p) override
     {
-        QPainter p(this);
-        if (!m_picture.isNull()) {
-            p.drawPixmap(0, 0, m_picture);
-        } else {
-            QRadialGradient g(QPointF(width() / 2.0, height() * 0.4), width() * 0.7);
-            g.setColorAt(0.0, QColor(196, 26, 30));
-            g.setColorAt(1.0, QColor(110, 4, 8));
-            p.fillRect(rect(), g);
-            QFont f = font();
-            f.setPixelSize(26);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(QColor(255, 215, 0));
-            p.drawText(QRect(0, 16, width(), 56), Qt::AlignCenter, QStringLiteral("本次抽取的中奖人有效吗?"));
-        }
-        p.setPen(QColor(60, 20, 10));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        QRadialGradient g(QPointF(width() / 2.0, height() * 0.4), width() * 0.7);
+        g.setColorAt(0.0, QColor(196, 26, 30));
+        g.setColorAt(1.0, QColor(110, 4, 8));
+        p.fillRect(rect(), g);
+        QFont f = font();
+        f.setPixelSize(26);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(255, 215, 0));
+        p.drawText(QRect(0, 16, width(), 56), Qt::AlignCenter, QStringLiteral("本次抽取的中奖人有效吗?"));
     }
-
-private:
-    QPixmap m_picture;
 };
 
 }  // namespace
@@ -68,7 +53,7 @@ TfrmHintValid::TfrmHintValid(IniStore& settings, ProgramFolder folder, QWidget* 
     RzBackground1 = background;
     RzBackground1->setObjectName(QStringLiteral("RzBackground1"));
     // The window takes the size of its picture.
-    setFixedSize(background->pictureSize());
+    setFixedSize(background->windowSize());
     RzBackground1->setGeometry(rect());
     RzBackground1->installEventFilter(this);
 
