@@ -2,9 +2,9 @@
 // screen's menus disabled until the password is given again.
 #include "ModalAnswers.h"
 #include "DrawScreenProgram.h"
+#include "FadingMessages.h"
 
 #include "present/TFrmAniPop.h"
-#include "present/TMsgForm.h"
 #include "present/TfrmLock.h"
 
 #include <QLabel>
@@ -12,21 +12,12 @@
 #include <QtTest>
 
 using namespace lotavo;
+using lotavo::test::fadingMessages;
 using lotavo::test::G;
 using lotavo::test::ModalAnswers;
 using ui::TfrmLock;
 
 namespace {
-
-QStringList fadingMessages()
-{
-    QStringList texts;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* form = dynamic_cast<ui::TMsgForm*>(widget); form && form->isVisible())
-            if (auto* label = form->findChild<QLabel*>(QStringLiteral("lblMsg")))
-                texts.append(label->text());
-    return texts;
-}
 
 // The dialog answers `password`: true when it closed accepted.
 bool opens(IniStore& settings, const QString& password)
