@@ -29,6 +29,13 @@ std::string scratchFolder()
     return g_scratch;
 }
 
+std::string programCopy(const std::string& data)
+{
+    std::string folder = scratchFolder() + "/program";
+    std::filesystem::copy(data, folder, std::filesystem::copy_options::recursive);
+    return folder;
+}
+
 void report(const std::string& name, double value, const std::string& unit, double target)
 {
     std::printf("%-58s %10.2f %-3s (target < %.2f %s) %s\n", name.c_str(), value, unit.c_str(), target,

@@ -19,6 +19,9 @@ private:
 
 // A scratch folder for a benchmark's files, removed at exit.
 std::string scratchFolder();
+// A copy of the program folder `data` in the scratch folder, for a benchmark to set up as it
+// needs; returns the copy's path.
+std::string programCopy(const std::string& data);
 
 // Prints one figure: name, measured value, target, and whether the target is met.
 void report(const std::string& name, double value, const std::string& unit, double target);

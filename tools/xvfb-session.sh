@@ -16,7 +16,12 @@ start_display() {
   return 1
 }
 
-stop_display() { [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null || true; }
+# stop_display: stops the display start_display started, if it did (callers run it on exit).
+stop_display() {
+  [ -n "${XVFB_PID:-}" ] || return 0
+  kill "$XVFB_PID" 2>/dev/null || true
+  wait "$XVFB_PID" 2>/dev/null || true
+}
 
 # wait_window NAME [SECONDS]: waits until a visible window with that name exists; prints its id.
 wait_window() {

@@ -20,7 +20,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <sys/resource.h>
 
 using namespace lotavo;
@@ -80,8 +79,7 @@ int main(int argc, char** argv)
         else
             data = argv[i];
     }
-    std::string folder = bench::scratchFolder() + "/program";
-    std::filesystem::copy(data, folder, std::filesystem::copy_options::recursive);
+    std::string folder = bench::programCopy(data);
     IniStore settings(folder + "/lotavo.bin");
     const QSize screenSize = QApplication::primaryScreen()->geometry().size();
     copyLayoutKeys(settings, folder, screenSize);

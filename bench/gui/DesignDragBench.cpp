@@ -1,9 +1,9 @@
 // Design mode on a real display (run it under Xvfb, see bench/gui-bench.sh): the main title
 // dragged across the full-screen draw screen, one mouse move per step; each frame is the time
 // from the move to the end of the paint pass that shows the title at its new place.
+#include "BenchDrawScreen.h"
 #include "BenchSupport.h"
 
-#include "draw/Clock.h"
 #include "main/TFrmMain.h"
 #include "main/settings/IniStore.h"
 #include "present/FontNames.h"
@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 using namespace lotavo;
@@ -43,17 +42,13 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutions();
-    const char* data = argc > 1 ? argv[1] : "data";
-    std::string folder = bench::scratchFolder() + "/program";
-    std::filesystem::copy(data, folder, std::filesystem::copy_options::recursive);
+    std::string folder = bench::programCopy(argc > 1 ? argv[1] : "data");
     IniStore settings(folder + "/lotavo.bin");
     settings.writeInteger("Option", "WindowMode", 2);
     settings.writeInteger("Option", "GridX", 1);
     settings.writeInteger("Option", "GridY", 1);
-    FixedClock clock(LocalTime {2026, 12, 9, 14, 5, 0, 0});
-    ui::TFrmMain screen(settings, ProgramFolder(folder), clock);
-    screen.FormCreate();
-    screen.showFullScreen();
+    bench::BenchDrawScreen draw(settings, folder);
+    ui::TFrmMain& screen = draw.screen;
     QTest::qWait(500);
 
     QWidget* title = screen.findChild<QWidget*>(QStringLiteral("lblMainCaption"));

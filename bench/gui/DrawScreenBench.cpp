@@ -1,9 +1,9 @@
 // Figures of the draw screen on a real display (run it under Xvfb, see bench/gui-bench.sh):
 // roll ticks per second with ten labels of the multi-line draw, the largest gap between two
 // ticks, the CPU time per tick, and the time from the start/stop key to the painted pop-up.
+#include "BenchDrawScreen.h"
 #include "BenchSupport.h"
 
-#include "draw/Clock.h"
 #include "main/TFrmMain.h"
 #include "present/FontNames.h"
 #include "main/settings/IniStore.h"
@@ -16,7 +16,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <filesystem>
 #include <sys/resource.h>
 
 using namespace lotavo;
@@ -42,13 +41,6 @@ public:
         return false;
     }
 };
-
-std::string programFolder(const char* data)
-{
-    std::string folder = bench::scratchFolder() + "/program";
-    std::filesystem::copy(data, folder, std::filesystem::copy_options::recursive);
-    return folder;
-}
 
 void runRoll(ui::TFrmMain& screen, int seconds)
 {
@@ -139,8 +131,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutions();
-    const char* data = argc > 1 ? argv[1] : "data";
-    std::string folder = programFolder(data);
+    std::string folder = bench::programCopy(argc > 1 ? argv[1] : "data");
     IniStore settings(folder + "/lotavo.bin");
     settings.writeInteger("Option", "ModeSelect", 2);
     settings.writeInteger("Option", "Time1Interval", 20);
@@ -150,10 +141,8 @@ int main(int argc, char** argv)
     settings.writeBool("Option", "frmAniPopAniMateOnShow", false);
     settings.writeBool("Option", "frmAniPopAniMateOnHide", false);
     settings.writeInteger("Option", "WindowMode", 2);
-    FixedClock clock(LocalTime {2026, 12, 9, 14, 5, 0, 0});
-    ui::TFrmMain screen(settings, ProgramFolder(folder), clock);
-    screen.FormCreate();
-    screen.showFullScreen();
+    bench::BenchDrawScreen draw(settings, folder);
+    ui::TFrmMain& screen = draw.screen;
     QTest::qWait(500);
     runRoll(screen, 5);
     runPopupLatency(screen);

@@ -2,9 +2,9 @@
 // 2,000 JPEG photos of 1920x1080 roll at 20 ms; how many different pictures the area shows
 // per second, the largest gap between two of them, and whether each press draws the picture
 // that was on screen.
+#include "BenchDrawScreen.h"
 #include "BenchSupport.h"
 
-#include "draw/Clock.h"
 #include "main/TFrmMain.h"
 #include "main/settings/IniStore.h"
 #include "present/FontNames.h"
@@ -73,9 +73,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutions();
-    const char* data = argc > 1 ? argv[1] : "data";
-    std::string folder = bench::scratchFolder() + "/program";
-    std::filesystem::copy(data, folder, std::filesystem::copy_options::recursive);
+    std::string folder = bench::programCopy(argc > 1 ? argv[1] : "data");
     bench::Stopwatch generation;
     writePhotos(folder);
     std::printf("%d JPEGs of 1920x1080 written in %.1f s\n", kPictures, generation.milliseconds() / 1000);
@@ -91,10 +89,8 @@ int main(int argc, char** argv)
     settings.writeInteger("Option", "ImgGdAreaWidth", 640);
     settings.writeInteger("Option", "ImgGdAreaHight", 360);
     settings.writeInteger("Option", "WindowMode", 2);
-    FixedClock clock(LocalTime {2026, 12, 9, 14, 5, 0, 0});
-    ui::TFrmMain screen(settings, ProgramFolder(folder), clock);
-    screen.FormCreate();
-    screen.showFullScreen();
+    bench::BenchDrawScreen draw(settings, folder);
+    ui::TFrmMain& screen = draw.screen;
 
     QElapsedTimer clockMs;
     clockMs.start();

@@ -121,6 +121,9 @@ private:
     void pressRegular();
     void pressMultiLine();
     bool checkCandidates(int32_t& count, bool& lastPress, bool regular);
+    bool drawFromStoppedRoll(bool& lastPress);
+    bool confirmPress(size_t drawn, size_t shown, bool lastPress);
+    void closeLevelAfterPress();
     void pickWinners(int32_t count);
     void processStrikeOut(const std::vector<size_t>& struck);
     bool confirmOrUndo(size_t count, bool lastPress);

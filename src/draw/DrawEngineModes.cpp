@@ -110,21 +110,11 @@ void DrawEngine::pressPrize()
 void DrawEngine::pressPicture()
 {
     SessionState& st = m_state;
-    st.stopped = true;
-    halt();
-    m_host.playSound(m_options.backSound2, false);
-    int32_t count = 0;
     bool lastPress = false;
-    if (!checkCandidates(count, lastPress, false))
-        return;
-
-    st.pressList.clear();
     // The first winner is the picture on screen.
-    if (st.currentIndex >= st.drawList.size())
-        st.currentIndex = m_random.below(static_cast<uint32_t>(st.drawList.size()));
-    pickWinners(count);
+    if (!drawFromStoppedRoll(lastPress))
+        return;
     size_t drawn = st.pressRecord.size();
-    setRemaining(st.levelRemaining - static_cast<int32_t>(drawn));
     if (lastPress && st.drawList.empty())
         halt();
     if (st.pressRecord.empty())
@@ -139,17 +129,8 @@ void DrawEngine::pressPicture()
         m_host.setLabelText(Label::GdArea1, m_options.display.privacyStar ? display::mask(name, m_options.display) : name);
     }
 
-    if (!lastPress) {
-        if ((m_options.affirm && drawn > 1) || (m_options.affirmOne && drawn == 1))
-            confirmOrUndo(drawn, false);
-    } else {
-        if (m_options.affirm && !confirmOrUndo(drawn, true))
-            return;
-        if (m_options.affirmOne && drawn == 1 && !confirmOrUndo(drawn, true)) {
-            resume();
-            return;
-        }
-    }
+    if (!confirmPress(drawn, drawn, lastPress))
+        return;
 
     recordPictureNames();
     if (m_options.print && !st.pressList.empty())
@@ -157,13 +138,8 @@ void DrawEngine::pressPicture()
     if (lastPress && !st.pressList.empty()) {
         if (m_options.fjPrint)
             m_host.printLines(st.levelList, true);
-        if (!st.temporaryLevel) {
-            if (m_options.overPopup) {
-                m_host.setLabelText(Label::GdArea1, "");
-                m_host.showEndOfLevelPopup();
-            }
-            st.levelDone = true;
-        }
+        if (!st.temporaryLevel)
+            closeLevelAfterPress();
     }
     st.keysUnlocked = !m_options.allKeyOpen;
     st.pressRecord.clear();

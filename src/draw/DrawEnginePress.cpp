@@ -111,16 +111,16 @@ void DrawEngine::pressRegular()
     st.pressRecord.clear();
 }
 
-void DrawEngine::pressMultiLine()
+// Stops the roll and draws this press's winners; false (after the message) when the list is short.
+bool DrawEngine::drawFromStoppedRoll(bool& lastPress)
 {
     SessionState& st = m_state;
     st.stopped = true;
     halt();
     m_host.playSound(m_options.backSound2, false);
     int32_t count = 0;
-    bool lastPress = false;
     if (!checkCandidates(count, lastPress, false))
-        return;
+        return false;
 
     st.pressList.clear();
     // The first winner is the entry the last tick pointed at, if that tick still fits the list.
@@ -129,8 +129,45 @@ void DrawEngine::pressMultiLine()
         m_record.indexDrawn(m_random.position(), st.currentIndex);
     }
     pickWinners(count);
+    setRemaining(st.levelRemaining - static_cast<int32_t>(st.pressRecord.size()));
+    return true;
+}
+
+// Asks for the confirmation the options want; false when the level's last press was not
+// confirmed and the press ends here.
+bool DrawEngine::confirmPress(size_t drawn, size_t shown, bool lastPress)
+{
+    if (!lastPress) {
+        if ((m_options.affirm && shown > 1) || (m_options.affirmOne && shown == 1))
+            confirmOrUndo(drawn, false);
+        return true;
+    }
+    if (m_options.affirm && !confirmOrUndo(drawn, true))
+        return false;
+    if (m_options.affirmOne && shown == 1 && !confirmOrUndo(drawn, true)) {
+        resume();
+        return false;
+    }
+    return true;
+}
+
+// The level's last press is recorded: the end-of-level pop-up, if wanted, and the level is done.
+void DrawEngine::closeLevelAfterPress()
+{
+    if (m_options.overPopup) {
+        m_host.setLabelText(Label::GdArea1, "");
+        m_host.showEndOfLevelPopup();
+    }
+    m_state.levelDone = true;
+}
+
+void DrawEngine::pressMultiLine()
+{
+    SessionState& st = m_state;
+    bool lastPress = false;
+    if (!drawFromStoppedRoll(lastPress))
+        return;
     size_t drawn = st.pressRecord.size();
-    setRemaining(st.levelRemaining - static_cast<int32_t>(drawn));
     if (m_options.display.privacyStar)
         m_host.setLabelText(Label::GdArea1, "");
     display::processPressList(st.pressList, m_options.display);
@@ -146,29 +183,14 @@ void DrawEngine::pressMultiLine()
             processStrikeOut(struck);
     }
 
-    size_t shown = st.pressList.size();
-    if (!lastPress) {
-        if ((m_options.affirm && shown > 1) || (m_options.affirmOne && shown == 1))
-            confirmOrUndo(drawn, false);
-    } else {
-        if (m_options.affirm && !confirmOrUndo(drawn, true))
-            return;
-        if (m_options.affirmOne && shown == 1 && !confirmOrUndo(drawn, true)) {
-            resume();
-            return;
-        }
-    }
+    if (!confirmPress(drawn, st.pressList.size(), lastPress))
+        return;
 
     recordPress();
     if (m_options.print)
         m_host.printLines(st.pressList, true);
-    if (lastPress && !st.temporaryLevel) {
-        if (m_options.overPopup) {
-            m_host.setLabelText(Label::GdArea1, "");
-            m_host.showEndOfLevelPopup();
-        }
-        st.levelDone = true;
-    }
+    if (lastPress && !st.temporaryLevel)
+        closeLevelAfterPress();
     st.keysUnlocked = !m_options.allKeyOpen;
     st.pressRecord.clear();
 }

@@ -15,12 +15,12 @@ std::function<bool(QFont&, QColor&)>& testChooser()
 
 }  // namespace
 
-bool chooseFontAndColour(QWidget* parent, QFont& font, QColor& colour)
+bool chooseFontAndColour(QWidget* parent, QFont& font, QColor& colour, const QString& title)
 {
     if (testChooser())
         return testChooser()(font, colour);
     bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, font, parent, QStringLiteral("字体"));
+    QFont chosen = QFontDialog::getFont(&ok, font, parent, title);
     if (!ok)
         return false;
     font = chosen;

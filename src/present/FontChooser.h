@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QString>
 
 #include <functional>
 
@@ -9,9 +10,9 @@ class QWidget;
 
 namespace lotavo::ui {
 
-// The font dialog of the small windows: font and size, then the colour; false when the font
-// is cancelled (a cancelled colour keeps the old one with the new font).
-bool chooseFontAndColour(QWidget* parent, QFont& font, QColor& colour);
+// The font dialog, titled `title`: font and size, then the colour; false when the font is
+// cancelled (a cancelled colour keeps the old one with the new font).
+bool chooseFontAndColour(QWidget* parent, QFont& font, QColor& colour, const QString& title = QStringLiteral("字体"));
 
 // The next choices answer with this instead of showing the dialogs; an empty function
 // restores them. Use only for testing.

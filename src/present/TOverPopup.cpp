@@ -1,14 +1,10 @@
 #include "present/TOverPopup.h"
 
 #include "draw/DrawOptions.h"
-#include "main/settings/IniStore.h"
-#include "present/CommonDialogs.h"
 #include "present/FontChooser.h"
-#include "present/FontNames.h"
 #include "present/KeyMap.h"
-#include "present/Pictures.h"
+#include "present/PopupBackground.h"
 #include "present/QtText.h"
-#include "present/ScreenPlace.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
@@ -26,15 +22,9 @@ constexpr int kHeight = 234;
 
 // The window's picture, repeated over the window; without it a plain card, light under a dark
 // message and dark under a light one, so the message still reads.
-class TiledPicture : public QWidget {
+class TiledPicture : public PopupBackground {
 public:
-    TiledPicture(const QString& path, QWidget* parent) : QWidget(parent)
-    {
-        DecodedPicture picture = decodePicture(path);
-        if (picture.ok())
-            m_tile = QPixmap::fromImage(picture.frames.front());
-    }
-    bool hasPicture() const { return !m_tile.isNull(); }
+    TiledPicture(const QString& path, QWidget* parent) : PopupBackground(path, Fill::Tiled, parent) {}
     void setLightCard(bool light)
     {
         m_light = light;
@@ -42,33 +32,24 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintCard(QPainter& p) override
     {
-        QPainter p(this);
-        if (hasPicture()) {
-            p.drawTiledPixmap(rect(), m_tile);
-        } else {
-            QLinearGradient g(0, 0, 0, height());
-            g.setColorAt(0.0, m_light ? QColor(255, 248, 230) : QColor(190, 24, 28));
-            g.setColorAt(1.0, m_light ? QColor(242, 214, 160) : QColor(110, 4, 8));
-            p.fillRect(rect(), g);
-            p.setPen(QPen(m_light ? QColor(176, 30, 24) : QColor(255, 204, 70), 3));
-            p.drawRect(QRectF(rect()).adjusted(4.5, 4.5, -5.5, -5.5));
-        }
-        // The edge keeps the window apart from a draw screen of the same colours.
-        p.setPen(QColor(60, 20, 10));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        QLinearGradient g(0, 0, 0, height());
+        g.setColorAt(0.0, m_light ? QColor(255, 248, 230) : QColor(190, 24, 28));
+        g.setColorAt(1.0, m_light ? QColor(242, 214, 160) : QColor(110, 4, 8));
+        p.fillRect(rect(), g);
+        p.setPen(QPen(m_light ? QColor(176, 30, 24) : QColor(255, 204, 70), 3));
+        p.drawRect(QRectF(rect()).adjusted(4.5, 4.5, -5.5, -5.5));
     }
 
 private:
-    QPixmap m_tile;
     bool m_light = true;
 };
 
 }  // namespace
 
 TOverPopup::TOverPopup(IniStore& settings, ProgramFolder folder, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_settings(settings), m_folder(std::move(folder))
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_memory(this, settings, "OverPopup"), m_folder(std::move(folder))
 {
     setObjectName(QStringLiteral("TOverPopup"));
     setWindowTitle(QStringLiteral("抽取结束"));
@@ -108,12 +89,8 @@ TOverPopup::TOverPopup(IniStore& settings, ProgramFolder folder, QWidget* parent
 
 void TOverPopup::FormCreate()
 {
-    const char* o = "Option";
-    move(visiblePlace({m_settings.readInteger(o, "OverPopupLeft", 500), m_settings.readInteger(o, "OverPopupTop", 300)},
-                      size()));
-    applyFont(storedFont(fromGbk(m_settings.readString(o, "OverPopupFontName", gbk::literal("宋体"))),
-                         m_settings.readInteger(o, "OverPopupFontSize", 28)),
-              toQColor(m_settings.readInteger(o, "OverPopupFontColor", 33)));
+    m_memory.placeWindow({500, 300});
+    applyFont(m_memory.font(28), m_memory.colour(33));
 }
 
 void TOverPopup::applyFont(const QFont& font, const QColor& colour)
@@ -180,9 +157,9 @@ bool TOverPopup::eventFilter(QObject* watched, QEvent* event)
         return true;
     case QEvent::MouseMove:
         AALabel1MouseMove(*mouse);
-        return m_pressed;
+        return m_memory.dragging();
     case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton && m_pressed) {
+        if (mouse->button() == Qt::LeftButton && m_memory.dragging()) {
             bool click = m_clickAttached && AALabel1->rect().contains(mouse->position().toPoint());
             AALabel1MouseUp();
             if (click)
@@ -197,22 +174,19 @@ bool TOverPopup::eventFilter(QObject* watched, QEvent* event)
 
 void TOverPopup::AALabel1MouseDown(const QMouseEvent& event)
 {
-    m_pressed = true;
-    m_drag.press(event);
+    m_memory.press(event);
 }
 
 void TOverPopup::AALabel1MouseMove(const QMouseEvent& event)
 {
     // Once the window has moved, letting the button go must not close it.
-    if (m_pressed && m_drag.move(event))
+    if (m_memory.move(event))
         m_clickAttached = false;
 }
 
 void TOverPopup::AALabel1MouseUp()
 {
-    m_pressed = false;
-    written(m_settings.writeInteger("Option", "OverPopupLeft", x()));
-    written(m_settings.writeInteger("Option", "OverPopupTop", y()));
+    m_memory.release();
     m_clickAttached = true;
 }
 
@@ -223,24 +197,13 @@ void TOverPopup::N1Click()
     if (!chooseFontAndColour(this, font, colour))
         return;
     applyFont(font, colour);
-    written(m_settings.writeString("Option", "OverPopupFontname", toGbk(font.family())));
-    written(m_settings.writeInteger("Option", "OverPopupFontSize", font.pointSize()));
-    written(m_settings.writeInteger("Option", "OverPopupFontColor", fromQColor(colour)));
-}
-
-void TOverPopup::written(const std::string& error)
-{
-    // Every click writes the place: a settings file that cannot be written is told once.
-    if (error.empty() || m_writeFailed)
-        return;
-    m_writeFailed = true;
-    showErrorMessage(QStringLiteral("设置无法保存:\r\r") + QString::fromStdString(error));
+    // The name goes under the spelling the key has always been written with.
+    m_memory.saveFont(font, colour, "Fontname");
 }
 
 void TOverPopup::keepClearOf(const QRect& area)
 {
-    if (!m_settings.hasKey("Option", "OverPopupLeft"))
-        move(placeClearOf(area, size(), pos()));
+    m_memory.keepClearOf(area);
 }
 
 }  // namespace lotavo::ui

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draw/ProgramFolder.h"
-#include "present/WindowDrag.h"
+#include "present/PopupMemory.h"
 
 #include <QDialog>
 
@@ -50,9 +50,8 @@ private:
     void AALabel1MouseMove(const QMouseEvent& event);
     void AALabel1MouseUp();
     void applyFont(const QFont& font, const QColor& colour);
-    void written(const std::string& error);
 
-    IniStore& m_settings;
+    PopupMemory m_memory;
     ProgramFolder m_folder;
 
     QWidget* imgOverPopup = nullptr;
@@ -60,10 +59,7 @@ private:
     QMenu* PopupMenu1 = nullptr;
     QAction* N1 = nullptr;
 
-    WindowDrag m_drag {this};
     bool m_clickAttached = true;
-    bool m_pressed = false;
-    bool m_writeFailed = false;
     int m_awardScreenKey = 36;
     std::function<void(bool all)> m_openAwardScreen;
 };

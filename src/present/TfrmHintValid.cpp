@@ -1,13 +1,9 @@
 #include "present/TfrmHintValid.h"
 
-#include "main/settings/IniStore.h"
-#include "present/CommonDialogs.h"
 #include "present/FontChooser.h"
-#include "present/FontNames.h"
 #include "present/PictureButton.h"
-#include "present/Pictures.h"
+#include "present/PopupBackground.h"
 #include "present/QtText.h"
-#include "present/ScreenPlace.h"
 #include "present/TransparentPicture.h"
 
 #include <QKeyEvent>
@@ -23,46 +19,31 @@ const QSize kDesigned(476, 221);
 
 // The background at its own size, clipped to the window. Without the picture the question it
 // carries is painted here, so the two buttons still say what they answer.
-class Background : public QWidget {
+class Background : public PopupBackground {
 public:
-    Background(const QString& path, QWidget* parent) : QWidget(parent)
-    {
-        DecodedPicture picture = decodePicture(path);
-        if (picture.ok())
-            m_picture = QPixmap::fromImage(picture.frames.front());
-    }
-    QSize pictureSize() const { return m_picture.isNull() ? kDesigned : m_picture.size(); }
+    Background(const QString& path, QWidget* parent) : PopupBackground(path, Fill::OwnSize, parent) {}
+    QSize windowSize() const { return hasPicture() ? pictureSize() : kDesigned; }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintCard(QPainter& p) override
     {
-        QPainter p(this);
-        if (!m_picture.isNull()) {
-            p.drawPixmap(0, 0, m_picture);
-        } else {
-            QRadialGradient g(QPointF(width() / 2.0, height() * 0.4), width() * 0.7);
-            g.setColorAt(0.0, QColor(196, 26, 30));
-            g.setColorAt(1.0, QColor(110, 4, 8));
-            p.fillRect(rect(), g);
-            QFont f = font();
-            f.setPixelSize(26);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(QColor(255, 215, 0));
-            p.drawText(QRect(0, 16, width(), 56), Qt::AlignCenter, QStringLiteral("本次抽取的中奖人有效吗?"));
-        }
-        p.setPen(QColor(60, 20, 10));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        QRadialGradient g(QPointF(width() / 2.0, height() * 0.4), width() * 0.7);
+        g.setColorAt(0.0, QColor(196, 26, 30));
+        g.setColorAt(1.0, QColor(110, 4, 8));
+        p.fillRect(rect(), g);
+        QFont f = font();
+        f.setPixelSize(26);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(255, 215, 0));
+        p.drawText(QRect(0, 16, width(), 56), Qt::AlignCenter, QStringLiteral("本次抽取的中奖人有效吗?"));
     }
-
-private:
-    QPixmap m_picture;
 };
 
 }  // namespace
 
 TfrmHintValid::TfrmHintValid(IniStore& settings, ProgramFolder folder, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_settings(settings), m_folder(std::move(folder))
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_memory(this, settings, "HintVaild"), m_folder(std::move(folder))
 {
     setObjectName(QStringLiteral("TfrmHintValid"));
     setWindowTitle(QStringLiteral("确认中奖"));
@@ -72,7 +53,7 @@ TfrmHintValid::TfrmHintValid(IniStore& settings, ProgramFolder folder, QWidget* 
     RzBackground1 = background;
     RzBackground1->setObjectName(QStringLiteral("RzBackground1"));
     // The window takes the size of its picture.
-    setFixedSize(background->pictureSize());
+    setFixedSize(background->windowSize());
     RzBackground1->setGeometry(rect());
     RzBackground1->installEventFilter(this);
 
@@ -106,12 +87,8 @@ TfrmHintValid::TfrmHintValid(IniStore& settings, ProgramFolder folder, QWidget* 
 
 void TfrmHintValid::FormCreate()
 {
-    const char* o = "Option";
-    applyFont(storedFont(fromGbk(m_settings.readString(o, "HintVaildFontName", gbk::literal("宋体"))),
-                         m_settings.readInteger(o, "HintVaildFontSize", 26)),
-              toQColor(m_settings.readInteger(o, "HintVaildFontColor", 22)));
-    move(visiblePlace({m_settings.readInteger(o, "HintVaildLeft", 300), m_settings.readInteger(o, "HintVaildTop", 300)},
-                      size()));
+    applyFont(m_memory.font(26), m_memory.colour(22));
+    m_memory.placeWindow({300, 300});
 }
 
 void TfrmHintValid::applyFont(const QFont& font, const QColor& colour)
@@ -141,20 +118,13 @@ bool TfrmHintValid::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         if (mouse->button() != Qt::LeftButton)
             return false;
-        m_pressed = true;
-        m_drag.press(*mouse);
+        m_memory.press(*mouse);
         return true;
     case QEvent::MouseMove:
-        if (m_pressed)
-            m_drag.move(*mouse);
-        return m_pressed;
+        m_memory.move(*mouse);
+        return m_memory.dragging();
     case QEvent::MouseButtonRelease:
-        if (mouse->button() != Qt::LeftButton || !m_pressed)
-            return false;
-        m_pressed = false;
-        written(m_settings.writeInteger("Option", "HintVaildLeft", x()));
-        written(m_settings.writeInteger("Option", "HintVaildTop", y()));
-        return true;
+        return mouse->button() == Qt::LeftButton && m_memory.release();
     default:
         return QDialog::eventFilter(watched, event);
     }
@@ -167,23 +137,12 @@ void TfrmHintValid::N1Click()
     if (!chooseFontAndColour(this, font, colour))
         return;
     applyFont(font, colour);
-    written(m_settings.writeString("Option", "HintVaildFontName", toGbk(font.family())));
-    written(m_settings.writeInteger("Option", "HintVaildFontSize", font.pointSize()));
-    written(m_settings.writeInteger("Option", "HintVaildFontColor", fromQColor(colour)));
-}
-
-void TfrmHintValid::written(const std::string& error)
-{
-    if (error.empty() || m_writeFailed)
-        return;
-    m_writeFailed = true;
-    showErrorMessage(QStringLiteral("设置无法保存:\r\r") + QString::fromStdString(error));
+    m_memory.saveFont(font, colour);
 }
 
 void TfrmHintValid::keepClearOf(const QRect& area)
 {
-    if (!m_settings.hasKey("Option", "HintVaildLeft"))
-        move(placeClearOf(area, size(), pos()));
+    m_memory.keepClearOf(area);
 }
 
 }  // namespace lotavo::ui

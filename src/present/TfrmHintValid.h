@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draw/ProgramFolder.h"
-#include "present/WindowDrag.h"
+#include "present/PopupMemory.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -42,9 +42,8 @@ protected:
 private:
     void FormCreate();
     void applyFont(const QFont& font, const QColor& colour);
-    void written(const std::string& error);
 
-    IniStore& m_settings;
+    PopupMemory m_memory;
     ProgramFolder m_folder;
 
     QWidget* RzBackground1 = nullptr;
@@ -52,10 +51,6 @@ private:
     PictureButton* RzBmpButton2 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* N1 = nullptr;
-
-    WindowDrag m_drag {this};
-    bool m_pressed = false;
-    bool m_writeFailed = false;
 };
 
 }  // namespace lotavo::ui

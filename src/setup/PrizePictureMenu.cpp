@@ -2,8 +2,8 @@
 
 #include "draw/AtomicFile.h"
 #include "present/QtText.h"
-#include "present/CommonDialogs.h"
 #include "present/Pictures.h"
+#include "setup/ChosenPicture.h"
 #include "setup/WizardDialogs.h"
 #include "setup/WizardSettings.h"
 
@@ -49,13 +49,8 @@ void PrizePictureMenu::addPicture(int level)
     QString path = m_dialogs.choosePicture(m_parent);
     if (path.isEmpty())
         return;
-    // The draw quietly shows nothing for a file it cannot decode; say so now, while the
-    // operator can still pick another one.
-    DecodedPicture picture = decodePicture(path);
-    if (!picture.ok()) {
-        showErrorMessage(QStringLiteral("无法使用此图片:\r\r") + path + QStringLiteral("\r\r") + picture.error);
+    if (!chosenPictureDecodes(path))
         return;
-    }
     m_settings.writeString("JXPic", keyOf(level), ProgramFolder::toStored(toPath(path)));
 }
 

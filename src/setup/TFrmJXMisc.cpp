@@ -4,8 +4,8 @@
 #include "draw/ListFile.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
-#include "present/Pictures.h"
 #include "present/QtText.h"
+#include "setup/ChosenPicture.h"
 #include "setup/LevelCell.h"
 #include "setup/TfrmJXName.h"
 
@@ -173,12 +173,8 @@ void TFrmJXMisc::pictureCellClick(LevelCell* cell)
     QString path = choosePicture();
     if (path.isEmpty())
         return;
-    // The draw would show nothing for such a file, long after the choice: say so now.
-    DecodedPicture picture = decodePicture(path);
-    if (!picture.ok()) {
-        showErrorMessage(QStringLiteral("无法使用此图片:\r\r") + path + QStringLiteral("\r\r") + picture.error);
+    if (!chosenPictureDecodes(path))
         return;
-    }
     std::string stored = ProgramFolder::toStored(toPath(path));
     if (m_folder.resolve(stored) != toPath(path)) {
         showErrorMessage(QStringLiteral("图片的路径含有无法保存的字符,请换一个文件夹或文件名:\r\r") + path);

@@ -2,6 +2,7 @@
 
 #include "draw/NumberRun.h"
 #include "present/CommonDialogs.h"
+#include "present/PlacedLabel.h"
 #include "present/QtText.h"
 #include "setup/TfrmJXName.h"
 
@@ -21,14 +22,6 @@ namespace {
 
 // Repainting more often than this only slows the run down.
 constexpr qint64 kPaintEveryMs = 30;
-
-QLabel* label(QWidget* parent, const QString& text, int left, int top)
-{
-    auto* caption = new QLabel(text, parent);
-    caption->move(left, top);
-    caption->adjustSize();
-    return caption;
-}
 
 }  // namespace
 
@@ -56,9 +49,9 @@ void TFrm_IncStr::createComponents()
     auto* group = new QGroupBox(QStringLiteral("生成连续编号"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(8, 6, 475, 104);
-    label(group, QStringLiteral("编号从"), 14, 31);
-    label(group, QStringLiteral("开始至"), 196, 31);
-    label(group, QStringLiteral("结束"), 370, 31);
+    placedLabel(group, QStringLiteral("编号从"), 14, 31);
+    placedLabel(group, QStringLiteral("开始至"), 196, 31);
+    placedLabel(group, QStringLiteral("结束"), 370, 31);
     Edit1 = numberField(group, "Edit1", 72, 27);
     Edit2 = numberField(group, "Edit2", 254, 27);
     auto* hint = new QLabel(QStringLiteral("提示:编号以数字0开头,例如您可以设置: 编号从 0001 开始至 9999 结束"), group);
@@ -66,8 +59,8 @@ void TFrm_IncStr::createComponents()
     hint->setGeometry(14, 62, 450, 32);
     hint->setWordWrap(true);
 
-    label(this, QStringLiteral("如果编号需要前缀的话,请在右边编辑框中输入"), 12, 123);
-    label(this, QStringLiteral("如果编号需要后缀的话,请在右边编辑框中输入"), 12, 155);
+    placedLabel(this, QStringLiteral("如果编号需要前缀的话,请在右边编辑框中输入"), 12, 123);
+    placedLabel(this, QStringLiteral("如果编号需要后缀的话,请在右边编辑框中输入"), 12, 155);
     Edit3 = new QLineEdit(this);
     Edit3->setObjectName(QStringLiteral("Edit3"));
     Edit3->setGeometry(300, 119, 183, 24);

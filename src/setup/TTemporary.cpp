@@ -4,6 +4,7 @@
 #include "draw/DrawEngine.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
+#include "present/PlacedLabel.h"
 #include "present/QtText.h"
 #include "setup/DrawScreenLink.h"
 #include "setup/TfrmJXName.h"
@@ -22,14 +23,6 @@ namespace {
 
 const char* kTemporary = "Temporary";
 constexpr int kMostWinners = 500;
-
-QLabel* label(QWidget* parent, const QString& text, int x, int y)
-{
-    auto* l = new QLabel(text, parent);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
 
 QSpinBox* spin(QWidget* parent, const char* name, int x, int y)
 {
@@ -57,22 +50,22 @@ TTemporary::TTemporary(IniStore& settings, ProgramFolder folder, DrawScreenLink&
 
 void TTemporary::createComponents()
 {
-    label(this, QStringLiteral("奖项名称"), 18, 22);
+    placedLabel(this, QStringLiteral("奖项名称"), 18, 22);
     RzEdit1 = new QLineEdit(this);
     RzEdit1->setObjectName(QStringLiteral("RzEdit1"));
     RzEdit1->setGeometry(92, 18, 228, 24);
-    label(this, QStringLiteral("奖　　品"), 18, 56);
+    placedLabel(this, QStringLiteral("奖　　品"), 18, 56);
     RzEdit2 = new QLineEdit(this);
     RzEdit2->setObjectName(QStringLiteral("RzEdit2"));
     RzEdit2->setGeometry(92, 52, 228, 24);
 
-    label(this, QStringLiteral("本奖项设"), 18, 90);
+    placedLabel(this, QStringLiteral("本奖项设"), 18, 90);
     RzSpinEdit1 = spin(this, "RzSpinEdit1", 92, 86);
     // The sentence "人,每次抽取 … 人" with the per-press field in its blanks, which are too
     // narrow for a spin box in any font: the field goes between its two halves.
-    QLabel* perPress = label(this, QStringLiteral("人,每次抽取"), 156, 90);
+    QLabel* perPress = placedLabel(this, QStringLiteral("人,每次抽取"), 156, 90);
     RzSpinEdit2 = spin(this, "RzSpinEdit2", perPress->x() + perPress->width() + 4, 86);
-    label(this, QStringLiteral("人"), RzSpinEdit2->x() + RzSpinEdit2->width() + 4, 90);
+    placedLabel(this, QStringLiteral("人"), RzSpinEdit2->x() + RzSpinEdit2->width() + 4, 90);
 
     RzCheckBox1 = new QCheckBox(QStringLiteral("临时奖级使用临时名单"), this);
     RzCheckBox1->setObjectName(QStringLiteral("RzCheckBox1"));

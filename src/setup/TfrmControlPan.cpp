@@ -4,6 +4,7 @@
 #include "present/QtText.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
+#include "present/PlacedLabel.h"
 #include "setup/DrawScreenLink.h"
 
 #include <QCheckBox>
@@ -97,10 +98,7 @@ QSpinBox* TfrmControlPan::spin(QWidget* page, const char* name, int min, int max
 
 QLabel* TfrmControlPan::label(QWidget* page, const QString& text, int x, int y)
 {
-    auto* caption = new QLabel(text, page);
-    caption->move(x, y);
-    caption->adjustSize();
-    return caption;
+    return placedLabel(page, text, x, y);
 }
 
 QLineEdit* TfrmControlPan::edit(QWidget* page, const char* name, const QString& designed, int x, int y, int width)

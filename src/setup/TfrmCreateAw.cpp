@@ -5,12 +5,12 @@
 #include "draw/ProgramFolder.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
+#include "present/PlacedLabel.h"
 #include "present/QtText.h"
 #include "setup/EditorPrompts.h"
 #include "setup/TfrmJXName.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -24,13 +24,6 @@ const char16_t* kPictureFilter = u"图像文件(*.jpg *.bmp *.gif) (*.gif *.bmp 
                                  u"JPG格式(*.JPG) (*.jpg *.JPG);;BMP格式(*.BMP) (*.bmp *.BMP);;"
                                  u"GIF动画格式(*.GIF) (*.gif *.GIF)";
 const char16_t* kSoundFilter = u"声音文件(*.wav ) (*.wav *.WAV)";
-
-void label(QWidget* parent, const QString& text, int left, int top)
-{
-    auto* caption = new QLabel(text, parent);
-    caption->move(left, top);
-    caption->adjustSize();
-}
 
 }  // namespace
 
@@ -47,17 +40,17 @@ TfrmCreateAw::TfrmCreateAw(IniStore& settings, RandomGenerator& random, EditorPr
 
 void TfrmCreateAw::createComponents()
 {
-    label(this, QStringLiteral("产生"), 16, 22);
+    placedLabel(this, QStringLiteral("产生"), 16, 22);
     SpinEdit1 = new QSpinBox(this);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     SpinEdit1->setRange(1, 100000);
     SpinEdit1->setValue(1);
     SpinEdit1->setGeometry(50, 18, 90, 24);
-    label(this, QStringLiteral("个"), 146, 22);
+    placedLabel(this, QStringLiteral("个"), 146, 22);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(166, 18, 160, 24);
-    label(this, QStringLiteral("奖品"), 332, 22);
+    placedLabel(this, QStringLiteral("奖品"), 332, 22);
 
     RzCheckBox1 = new QCheckBox(QStringLiteral("插入本奖品的图片"), this);
     RzCheckBox1->setObjectName(QStringLiteral("RzCheckBox1"));

@@ -1,28 +1,13 @@
 #include "setup/WizardDialogs.h"
 
+#include "present/FontChooser.h"
 #include "present/TfrmTextEffect.h"
 
-#include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 
 namespace lotavo::ui {
 
 namespace {
-
-bool chooseFontAndColour(QWidget* parent, QFont& font, QColor& colour)
-{
-    bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, font, parent, QStringLiteral("字体 字号"));
-    if (!ok)
-        return false;
-    font = chosen;
-    // Qt's font dialog has no colour; cancelling the colour keeps the old one with the new font.
-    QColor picked = QColorDialog::getColor(colour, parent, QStringLiteral("颜色"));
-    if (picked.isValid())
-        colour = picked;
-    return true;
-}
 
 QString choosePictureFile(QWidget* parent)
 {
@@ -38,7 +23,9 @@ QString choosePictureFile(QWidget* parent)
 WizardDialogs WizardDialogs::standard()
 {
     WizardDialogs dialogs;
-    dialogs.chooseFont = chooseFontAndColour;
+    dialogs.chooseFont = [](QWidget* parent, QFont& font, QColor& colour) {
+        return chooseFontAndColour(parent, font, colour, QStringLiteral("字体 字号"));
+    };
     dialogs.choosePicture = choosePictureFile;
     dialogs.chooseEffect = TfrmTextEffect::edit;
     return dialogs;

@@ -3,13 +3,10 @@
 // the printer, whose PDF documents are read back with pdftotext; a job the spooler refuses, and
 // a spooler out of reach, are reported and kept.
 #include "ModalAnswers.h"
+#include "DrawScreenProgram.h"
 #include "PrintTestSupport.h"
 
-#include "draw/Clock.h"
-#include "draw/Gbk.h"
 #include "draw/ListFile.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/QtText.h"
 #include "present/TFrmAniPop.h"
@@ -20,7 +17,6 @@
 #include <QProcess>
 #include <QtTest>
 
-#include <filesystem>
 
 using namespace lotavo;
 using namespace lotavo::test;
@@ -94,31 +90,14 @@ QStringList twoColumnRows(const QStringList& lines)
     return rows;
 }
 
-struct Program {
-    TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 10, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
-    Program()
+struct Program : DrawScreenProgram {
+    Program() : DrawScreenProgram(LocalTime {2026, 12, 10, 14, 5, 0, 0})
     {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
         std::string list;
         for (int i = 1; i <= 400; ++i)
             list += QStringLiteral("%1 参加者").arg(i, 4, 10, QLatin1Char('0')).toStdString() + "\r\n";
         writeFile(folder.file("Text.txt"), gbk::fromUtf8(list));
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
-        settings->writeBool("Option", "frmAniPopAniMateOnShow", false);
-        settings->writeBool("Option", "frmAniPopAniMateOnHide", false);
-    }
-    ui::TFrmMain& start()
-    {
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        screen->FormCreate();
-        screen->show();
-        QApplication::processEvents();
-        return *screen;
+        withoutPopupAnimation();
     }
     // A press of Space; the pop-up it opens is closed as the operator does.
     void press()

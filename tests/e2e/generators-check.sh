@@ -6,16 +6,9 @@
 set -euo pipefail
 lotavo=$1 data=$2 artefacts=$3
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../tools/xvfb-session.sh"
-work=$(mktemp -d)
-mkdir -p "$artefacts"
-cleanup() { [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null; stop_display; rm -rf "$work"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; screenshot "$artefacts/generators-failure.png" 2>/dev/null || true; exit 1; }
+source "$here/e2e-support.sh" generators-failure.png
 gone() { for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0; sleep 0.1; done; return 1; }
 
-cp -r "$data/." "$work/"
-cp "$lotavo" "$work/lotavo"
 start_display 1920x1080
 "$work/lotavo" /NS >"$work/log.txt" 2>&1 &
 pid=$!

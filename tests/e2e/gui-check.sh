@@ -5,27 +5,10 @@
 set -euo pipefail
 lotavo=$1 data=$2 artefacts=$3 size=${4:-1920x1080}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../tools/xvfb-session.sh"
-work=$(mktemp -d)
-mkdir -p "$artefacts"
-cleanup() { [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null; stop_display; rm -rf "$work"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; screenshot "$artefacts/failure.png" 2>/dev/null || true; exit 1; }
+source "$here/e2e-support.sh" failure.png
 
-cp -r "$data/." "$work/"
-cp "$lotavo" "$work/lotavo"
 start_display "$size"
-# Under a bare X server the program has, rarely, not come up (an abort or no window within a
-# minute) — not yet understood; the first attempt's log is printed and it is started once more.
-for attempt in 1 2; do
-  "$work/lotavo" /NS >"$work/log.txt" 2>&1 &
-  pid=$!
-  wait_window "Lotavo软件版" 30 >/dev/null && break
-  echo "attempt $attempt: no draw screen; the program's log:"; cat "$work/log.txt"
-  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
-  [ "$attempt" = 2 ] && fail "no draw screen"
-  cp "$data/lotavo.bin" "$work/lotavo.bin"
-done
+start_draw_screen
 sleep 1
 screenshot "$artefacts/draw-screen-$size.png"
 

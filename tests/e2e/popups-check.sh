@@ -7,15 +7,8 @@
 set -euo pipefail
 lotavo=$1 data=$2 artefacts=$3 size=${4:-1366x768}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../tools/xvfb-session.sh"
-work=$(mktemp -d)
-mkdir -p "$artefacts"
-cleanup() { [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null; stop_display; rm -rf "$work"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; screenshot "$artefacts/popups-failure.png" 2>/dev/null || true; exit 1; }
+source "$here/e2e-support.sh" popups-failure.png
 
-cp -r "$data/." "$work/"
-cp "$lotavo" "$work/lotavo"
 # Level 3 of four winners, two per press; confirmation and the end-of-level pop-up on.
 python3 - "$work/lotavo.bin" <<'PY'
 import sys

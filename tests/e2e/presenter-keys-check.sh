@@ -7,15 +7,8 @@
 set -euo pipefail
 lotavo=$1 data=$2 artefacts=$3
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../../tools/xvfb-session.sh"
-work=$(mktemp -d)
-mkdir -p "$artefacts"
-cleanup() { [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null; stop_display; rm -rf "$work"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; screenshot "$artefacts/presenter-failure.png" 2>/dev/null || true; exit 1; }
+source "$here/e2e-support.sh" presenter-failure.png
 
-cp -r "$data/." "$work/"
-cp "$lotavo" "$work/lotavo"
 mkdir -p "$work/opening show"
 cat >"$work/opening show/opening.sh" <<SCRIPT
 #!/bin/sh
@@ -37,17 +30,7 @@ printf 'agenda\n' >"$work/agenda notes.txt"
 export XDG_DATA_HOME="$work/xdg/data" XDG_CONFIG_HOME="$work/xdg/config" XDG_DATA_DIRS="$work/xdg/data:/usr/local/share:/usr/share"
 
 start_display 1280x800
-# As in gui-check.sh: a program that rarely does not come up under a bare X server is started
-# once more.
-for attempt in 1 2; do
-  "$work/lotavo" /NS >"$work/log.txt" 2>&1 &
-  pid=$!
-  wait_window "Lotavo软件版" 30 >/dev/null && break
-  echo "attempt $attempt: no draw screen; the program's log:"; cat "$work/log.txt"
-  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
-  [ "$attempt" = 2 ] && fail "no draw screen"
-  cp "$data/lotavo.bin" "$work/lotavo.bin"
-done
+start_draw_screen
 sleep 1
 
 # The control panel through the draw screen's menu: 设定 > 高级设定, on its "热键" tab.

@@ -1,12 +1,8 @@
 // The draw screen with its small windows, offscreen: the confirmation answers decide the
 // press, the end of a level is announced with its title and at the place the operator chose,
 // and the per-level extras from the menu leave the draw on its level.
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
 
-#include "draw/Clock.h"
-#include "draw/Gbk.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/SmoothLabel.h"
 #include "present/TOverPopup.h"
 #include "present/TfrmHintValid.h"
@@ -31,21 +27,10 @@ using lotavo::test::G;
 namespace {
 
 // A program folder from the bundled data with a list of 30, drawn in the multi-line mode.
-struct Program {
-    lotavo::test::TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 9, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
+struct Program : lotavo::test::DrawScreenProgram {
     Program()
     {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
-        std::string list;
-        for (int i = 0; i < 30; ++i)
-            list += std::to_string(1000 + i) + G(" 参加者") + "\r\n";
-        lotavo::test::writeFile(folder.file("Text.txt"), list);
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
+        numberedList(30);
         settings->writeInteger("Option", "ModeSelect", 2);
         settings->writeBool("Option", "FirstRun", false);
     }
@@ -57,16 +42,6 @@ struct Program {
             settings->writeInteger("JxNumberAAT", "r" + std::to_string(n), perPress);
         }
     }
-    ui::TFrmMain& start()
-    {
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        screen->FormCreate();
-        screen->show();
-        screen->activateWindow();
-        QApplication::processEvents();
-        return *screen;
-    }
-    const SessionState& state() { return screen->engine().state(); }
     // The multi-line draw: the first Space after a press starts the roll, the next one presses.
     void press()
     {

@@ -2,16 +2,14 @@
 
 // What the list editor's tests share: a program folder with settings, scripted answers for
 // the editor's dialogs, and the texts of the fading messages on screen.
+#include "FadingMessages.h"
 #include "TestSupport.h"
 
 #include "draw/ListFile.h"
 #include "main/settings/IniStore.h"
-#include "present/TMsgForm.h"
 #include "setup/EditorPrompts.h"
 #include "setup/TfrmJXName.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QStringList>
 
 #include <memory>
@@ -88,17 +86,6 @@ inline EntryList gbkLines(std::initializer_list<const char*> utf8)
 inline void writeGbkList(const std::string& path, std::initializer_list<const char*> utf8)
 {
     writeFile(path, joinLines(gbkLines(utf8)));
-}
-
-// The texts of the fading messages open now, oldest first.
-inline QStringList fadingMessages()
-{
-    QStringList texts;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* form = dynamic_cast<ui::TMsgForm*>(widget); form && form->isVisible())
-            if (auto* label = form->findChild<QLabel*>(QStringLiteral("lblMsg")))
-                texts.append(label->text());
-    return texts;
 }
 
 }  // namespace lotavo::test

@@ -1,11 +1,7 @@
 // The picture draw on the draw screen, offscreen: real pictures decoded on worker threads,
 // the press keeping the picture on screen, bad picture files, and the area's geometry keys.
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
 
-#include "draw/Clock.h"
-#include "draw/Gbk.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/Pictures.h"
 #include "present/QtText.h"
 
@@ -16,7 +12,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <filesystem>
 #include <memory>
 #include <set>
 
@@ -26,36 +21,18 @@ using lotavo::test::G;
 namespace {
 
 // The bundled program folder in the picture draw, drawing the sample portraits and `extra`.
-struct PictureProgram {
-    lotavo::test::TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 9, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
+struct PictureProgram : lotavo::test::DrawScreenProgram {
     explicit PictureProgram(std::initializer_list<const char*> extra = {}, bool portraits = true)
     {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
         std::string list = portraits ? lotavo::test::readFile(folder.file("List/Photo.txt")) : std::string();
         for (const char* name : extra)
             list += std::string("Photo\\") + name + "\r\n";
         lotavo::test::writeFile(folder.file("Text.txt"), list);
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
         settings->writeInteger("Option", "ModeSelect", 4);
         settings->writeInteger("Number", "AllJJ", 1);
         settings->writeInteger("JxNumber", "RzSpinEdit1", 3);
     }
     std::string photo(const char* name) const { return folder.file(std::string("Photo/") + name); }
-    ui::TFrmMain& start()
-    {
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        screen->FormCreate();
-        screen->show();
-        screen->activateWindow();
-        QApplication::processEvents();
-        return *screen;
-    }
-    const SessionState& state() { return screen->engine().state(); }
 };
 
 }  // namespace

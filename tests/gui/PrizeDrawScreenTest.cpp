@@ -1,11 +1,7 @@
 // The prize draw on the draw screen, offscreen: one level of the whole list, the pop-up for
 // every prize, the statistics line of prizes, and the last prize readable on screen.
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
 
-#include "draw/Clock.h"
-#include "draw/Gbk.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/QtText.h"
 #include "present/SmoothLabel.h"
 #include "present/TFrmAniPop.h"
@@ -15,8 +11,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <filesystem>
-#include <memory>
 
 using namespace lotavo;
 using lotavo::test::G;
@@ -29,22 +23,16 @@ private slots:
 
 void PrizeDrawScreenTest::drawsEveryPrizeOfTheListAsOneLevel()
 {
-    lotavo::test::TempFolder folder;
-    std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                          std::filesystem::copy_options::recursive);
-    lotavo::test::writeFile(folder.file("Text.txt"), G("111111豪华家庭影院音响套装\r\n222222全自动滚筒洗衣烘干一体机\r\n333333智能变频双开门冰箱\r\n"));
-    IniStore settings(folder.file("lotavo.bin"));
+    lotavo::test::DrawScreenProgram program;
+    lotavo::test::writeFile(program.folder.file("Text.txt"),
+                            G("111111豪华家庭影院音响套装\r\n222222全自动滚筒洗衣烘干一体机\r\n333333智能变频双开门冰箱\r\n"));
+    IniStore& settings = *program.settings;
     settings.writeInteger("Option", "ModeSelect", 3);
     for (auto [key, value] : {std::pair {"ShowOnly", 1}, {"ShowStrP", 1}, {"ShowStrO", 6}, {"ShowOnlyPop", 1},
                               {"PopShowStrP", 7}, {"PopShowStrO", 30}})
         settings.writeInteger("Option", key, value);
-    settings.writeBool("Option", "frmAniPopAniMateOnShow", false);
-    settings.writeBool("Option", "frmAniPopAniMateOnHide", false);
-    FixedClock clock(LocalTime {2026, 12, 9, 14, 5, 0, 0});
-    ui::TFrmMain screen(settings, ProgramFolder(folder.path()), clock);
-    screen.FormCreate();
-    screen.show();
-    QApplication::processEvents();
+    program.withoutPopupAnimation();
+    ui::TFrmMain& screen = program.start();
 
     auto* stat = screen.findChild<ui::SmoothLabel*>(QStringLiteral("lblStat"));
     QCOMPARE(stat->text(), QStringLiteral("当前奖品共3个,已抽0个,还剩3个 "));

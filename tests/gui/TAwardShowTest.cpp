@@ -1,10 +1,7 @@
 // The award screen offscreen: its keys and what they store, the scroll position, opening from
 // the draw screen, and lists and files it must survive.
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
 
-#include "draw/Clock.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/QtText.h"
 #include "present/ScrollText.h"
 #include "present/SmoothLabel.h"
@@ -18,7 +15,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <filesystem>
 #include <memory>
 
 using namespace lotavo;
@@ -256,17 +252,10 @@ void TAwardShowTest::alignmentFromTheOptionAndTheMenu()
 
 void TAwardShowTest::drawScreenOpensItWithHomeEndAndAtTheEnd()
 {
-    lotavo::test::TempFolder folder;
-    std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                          std::filesystem::copy_options::recursive);
-    IniStore settings(folder.file("lotavo.bin"));
-    settings.writeInteger("Option", "ModeSelect", 2);  // winners stay in the labels: no pop-up
-    settings.writeBool("AwardScreen", "OverEnable", true);
-    FixedClock clock(LocalTime {2026, 12, 9, 14, 5, 0, 0});
-    ui::TFrmMain screen(settings, ProgramFolder(folder.path()), clock);
-    screen.FormCreate();
-    screen.show();
-    QApplication::processEvents();
+    lotavo::test::DrawScreenProgram program;
+    program.settings->writeInteger("Option", "ModeSelect", 2);  // winners stay in the labels: no pop-up
+    program.settings->writeBool("AwardScreen", "OverEnable", true);
+    ui::TFrmMain& screen = program.start();
 
     int shown = -1;
     closeAwardScreenSoon(&shown);

@@ -1,12 +1,8 @@
 // Design mode and the operator's decorations on the draw screen, offscreen: Ctrl and the
 // menu item, dragging on the grid, places and decorations kept across a restart, and the
 // damaged files a restart can meet.
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
 
-#include "draw/Clock.h"
-#include "draw/Gbk.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/Pictures.h"
 #include "present/SmoothLabel.h"
@@ -29,32 +25,8 @@ using lotavo::test::G;
 
 namespace {
 
-struct Program {
-    lotavo::test::TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 9, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
-    Program()
-    {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
-        std::string list;
-        for (int i = 0; i < 30; ++i)
-            list += std::to_string(1000 + i) + G(" 参加者") + "\r\n";
-        lotavo::test::writeFile(folder.file("Text.txt"), list);
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
-    }
-    ui::TFrmMain& start()
-    {
-        screen.reset();
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        screen->FormCreate();
-        screen->show();
-        screen->activateWindow();
-        QApplication::processEvents();
-        return *screen;
-    }
+struct Program : lotavo::test::DrawScreenProgram {
+    Program() { numberedList(30); }
     // A restart on the same folder, after the close request has stored what it stores.
     ui::TFrmMain& restart()
     {
@@ -66,7 +38,6 @@ struct Program {
     {
         return screen->findChild<T*>(QString::fromLatin1(name));
     }
-    const SessionState& state() { return screen->engine().state(); }
 };
 
 // The mouse at `global`, a place on the screen: the widget moves under it while dragged.

@@ -1,19 +1,14 @@
 // The draw screen's automatic prints offscreen, through a spooler that keeps the jobs: which
 // list prints when, under which heading; without a printer the draw goes on.
+#include "DrawScreenProgram.h"
 #include "PrintTestSupport.h"
 
-#include "draw/Clock.h"
-#include "draw/Gbk.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/QtText.h"
 #include "present/TFrmAniPop.h"
 
 #include <QStandardPaths>
 #include <QtTest>
-
-#include <filesystem>
 
 using namespace lotavo;
 using namespace lotavo::test;
@@ -22,28 +17,8 @@ namespace {
 
 const QString kTitle = QStringLiteral("某某公司新年联欢晚会");
 
-struct Program {
-    TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 10, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
-    Program()
-    {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
-        settings->writeBool("Option", "frmAniPopAniMateOnShow", false);
-        settings->writeBool("Option", "frmAniPopAniMateOnHide", false);
-    }
-    ui::TFrmMain& start()
-    {
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        screen->FormCreate();
-        screen->show();
-        QApplication::processEvents();
-        return *screen;
-    }
+struct Program : DrawScreenProgram {
+    Program() : DrawScreenProgram(LocalTime {2026, 12, 10, 14, 5, 0, 0}) { withoutPopupAnimation(); }
     void press()
     {
         QTimer::singleShot(50, [this] {

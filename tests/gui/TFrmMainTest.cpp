@@ -1,12 +1,8 @@
 // The draw screen driven by keys, offscreen: the engine behind it is tested on its own; here
 // the window's share: key mapping, auto-repeat, the pop-up round trip, layouts, closing.
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
 
-#include "draw/Clock.h"
-#include "draw/Gbk.h"
 #include "present/QtText.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/TFrmAniPop.h"
 
@@ -26,35 +22,17 @@ namespace {
 ui::TFrmMain* g_screen = nullptr;
 
 // A program folder from the bundled data, with a small list.
-struct Program {
-    lotavo::test::TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 9, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
+struct Program : lotavo::test::DrawScreenProgram {
     explicit Program(int entries = 30)
     {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
-        std::string list;
-        for (int i = 0; i < entries; ++i)
-            list += std::to_string(1000 + i) + G(" 参加者") + "\r\n";
-        lotavo::test::writeFile(folder.file("Text.txt"), list);
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
-        settings->writeBool("Option", "frmAniPopAniMateOnShow", false);
-        settings->writeBool("Option", "frmAniPopAniMateOnHide", false);
+        numberedList(entries);
+        withoutPopupAnimation();
     }
     ui::TFrmMain& start()
     {
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        g_screen = screen.get();
-        screen->FormCreate();
-        screen->show();
-        screen->activateWindow();
-        QApplication::processEvents();
-        return *screen;
+        g_screen = &DrawScreenProgram::start();
+        return *g_screen;
     }
-    const SessionState& state() { return screen->engine().state(); }
 };
 
 // Closes the pop-up as the operator does: release the key that opened it, press the close key.

@@ -1,10 +1,6 @@
 // The temporary-level dialog, offscreen, on the draw screen that opens it.
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
 
-#include "draw/Clock.h"
-#include "draw/Gbk.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/QtText.h"
 #include "setup/TTemporary.h"
 #include "setup/TfrmJXName.h"
@@ -26,25 +22,12 @@ using lotavo::test::G;
 
 namespace {
 
-struct Program {
-    lotavo::test::TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 9, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
+struct Program : lotavo::test::DrawScreenProgram {
     Program()
     {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
-        settings->writeBool("Option", "frmAniPopAniMateOnShow", false);
-        settings->writeBool("Option", "frmAniPopAniMateOnHide", false);
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        screen->FormCreate();
-        screen->show();
-        QApplication::processEvents();
+        withoutPopupAnimation();
+        start();
     }
-    const SessionState& state() { return screen->engine().state(); }
 };
 
 // Runs `act` on the modal window that opens next.

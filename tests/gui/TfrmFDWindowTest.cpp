@@ -1,11 +1,8 @@
 // The floating winners window offscreen: opened from the draw screen's menu and at start,
 // following every press, keeping its place, size and opacity, and placed on a screen whatever
 // was stored.
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
 
-#include "draw/Clock.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/TfrmFDWindow.h"
 
@@ -14,33 +11,16 @@
 #include <QSlider>
 #include <QtTest>
 
-#include <filesystem>
 #include <memory>
 
 using namespace lotavo;
 
 namespace {
 
-struct Program {
-    lotavo::test::TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 9, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
+struct Program : lotavo::test::DrawScreenProgram {
     Program()
     {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
         settings->writeInteger("Option", "ModeSelect", 2);  // winners stay in the labels: no pop-up
-    }
-    ui::TFrmMain& start()
-    {
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        screen->FormCreate();
-        screen->show();
-        QApplication::processEvents();
-        return *screen;
     }
     QAction* N43() { return screen->findChild<QAction*>(QStringLiteral("N43")); }
 };

@@ -1,38 +1,23 @@
 // The settings lock offscreen: the password dialog, changing the password, and the draw
 // screen's menus disabled until the password is given again.
 #include "ModalAnswers.h"
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
+#include "FadingMessages.h"
 
-#include "draw/Clock.h"
-#include "draw/Gbk.h"
-#include "main/TFrmMain.h"
-#include "main/settings/IniStore.h"
 #include "present/TFrmAniPop.h"
-#include "present/TMsgForm.h"
 #include "present/TfrmLock.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QtTest>
 
-#include <filesystem>
-
 using namespace lotavo;
+using lotavo::test::fadingMessages;
 using lotavo::test::G;
 using lotavo::test::ModalAnswers;
 using ui::TfrmLock;
 
 namespace {
-
-QStringList fadingMessages()
-{
-    QStringList texts;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* form = dynamic_cast<ui::TMsgForm*>(widget); form && form->isVisible())
-            if (auto* label = form->findChild<QLabel*>(QStringLiteral("lblMsg")))
-                texts.append(label->text());
-    return texts;
-}
 
 // The dialog answers `password`: true when it closed accepted.
 bool opens(IniStore& settings, const QString& password)
@@ -42,29 +27,11 @@ bool opens(IniStore& settings, const QString& password)
     return dialog.exec() == QDialog::Accepted;
 }
 
-struct Program {
-    lotavo::test::TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 10, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
-    Program()
+struct Program : lotavo::test::DrawScreenProgram {
+    Program() : DrawScreenProgram(LocalTime {2026, 12, 10, 14, 5, 0, 0})
     {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
         settings->deleteKey("Option", "PassWord");
-        settings->writeBool("Option", "frmAniPopAniMateOnShow", false);
-        settings->writeBool("Option", "frmAniPopAniMateOnHide", false);
-    }
-    ui::TFrmMain& start()
-    {
-        screen.reset();
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        screen->FormCreate();
-        screen->show();
-        QApplication::processEvents();
-        return *screen;
+        withoutPopupAnimation();
     }
     // "权限" from the tools menu, answered with `password`.
     void lockCommand(const QString& password)
