@@ -78,18 +78,13 @@ QMenu* TFrmMain::buildMainMenu(QWidget* parent)
     QMenu* face = menu->addMenu(QStringLiteral("界面"));
     face->setObjectName(QStringLiteral("File1"));
     QMenu* templates = face->addMenu(QStringLiteral("界面模板"));
-    for (auto [name, caption] : {std::pair {"N91", "喜庆红"}, {"N90", "梦幻蓝"}, {"N94", "浅橙色"}, {"N95", "天空蓝"},
-                                 {"N97", "光影绿"}, {"N96", "简洁绿"}})
-        later(templates, name, caption);
+    addTemplateItems(templates);
     QMenu* title = face->addMenu(QStringLiteral("标  题"));
     later(title, "N15", "标题文字修改");
     later(title, "N17", "标题字体修改");
     later(title, "N127", "字体特效");
     QMenu* roll = face->addMenu(QStringLiteral("滚动区"));
-    later(roll, "MenuItem1", "滚动区字体修改");
-    later(roll, "N7", "滚动区背景颜色");
-    later(roll, "N67", "智能设定滚动区背景颜色");
-    later(roll, "N46", "滚动区背景透明 ");
+    addRollingAreaItems(roll);
     QMenu* bottom = face->addMenu(QStringLiteral("底  部"));
     later(bottom, "N72", "奖项统计信息前缀修改");
     later(bottom, "N73", "奖项统计信息单位修改");
@@ -97,12 +92,9 @@ QMenu* TFrmMain::buildMainMenu(QWidget* parent)
     later(bottom, "N100", "打开底部滚动字幕");
     addFloatingMenu(face);
     QMenu* backgrounds = face->addMenu(QStringLiteral("背景画面"));
-    later(backgrounds, "Wall1", "主程序背景更换");
-    later(backgrounds, "N38", "弹出窗口背景更换");
+    addBackgroundItems(backgrounds);
     QMenu* sounds = face->addMenu(QStringLiteral("抽奖声音"));
-    later(sounds, "N16", "设置转奖声音");
-    later(sounds, "N48", "设置中奖声音");
-    later(sounds, "N14", "关闭背景声音");
+    addSoundItems(sounds);
     addDecorationMenus(face);
     addDesignItem(face);
     connect(item(face, "N61", "关闭程序"), &QAction::triggered, this, &TFrmMain::N34Click);
