@@ -52,6 +52,7 @@ public:
     void refreshRollingLabels() override;
 
     TFrmAniPop& popup() { return *m_pop; }
+    const SoundPlayer& sounds() const;
     TfrmFDWindow* floatingWindow() const;
     bool fullScreen() const { return m_fullScreen; }
     bool terminateRequested() const { return m_terminate; }

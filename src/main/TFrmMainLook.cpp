@@ -349,6 +349,11 @@ bool TFrmMain::changeWinSound(const QString& path)
     return true;
 }
 
+const SoundPlayer& TFrmMain::sounds() const
+{
+    return *m_sounds;
+}
+
 void TFrmMain::N14Click()
 {
     // The check mark is the state: it is not kept from one run to the next.
