@@ -78,9 +78,15 @@ void TFrmMain::applyTemplate(const QString& name, const std::string& background,
     std::string mainPath = m_folder.file(background);
     if (!fileExists(mainPath))
         failed << QStringLiteral("%1 (文件不存在)").arg(fromGbk(background));
-    else if (changeMainBackground(fromPath(mainPath)))
+    else if (changeMainBackground(fromPath(mainPath))) {
         changed = true;
-    else
+        // A template fills the screen: its picture is stretched on a screen of another size.
+        QSize screenSize = screen() ? screen()->geometry().size() : size();
+        if (!ImgBG->stretch() && ImgBG->pictureSize() != screenSize) {
+            ImgBG->setStretch(true);
+            m_settings.writeBool("Option", "ImgStretch", true);
+        }
+    } else
         failed << QStringLiteral("%1 (无法读取)").arg(fromGbk(background));
 
     if (!popupBackground.empty()) {

@@ -98,6 +98,7 @@ private slots:
     void init() { ui::setNextMessageAnswers({}); }
 
     void templateShowsItsPicturesAndStoresThem();
+    void templateOnAScreenOfAnotherSizeIsStretched();
     void redTemplateTakesThePopupPictureOfTheScreenWidth();
     void templateWithMissingFilesAppliesWhatItHas();
     void templateWithNoUsableFileKeepsTheLook();
@@ -142,6 +143,19 @@ void TFrmMainLookTest::templateShowsItsPicturesAndStoresThem()
     p.start();
     QVERIFY(near(p.shownPixel(middle), wanted.pixelColor(middle)));
     QCOMPARE(p.roll(1)->palette().color(QPalette::Window), sampled);
+}
+
+void TFrmMainLookTest::templateOnAScreenOfAnotherSizeIsStretched()
+{
+    Program p;
+    p.start();
+    // As on a 1024x768 screen, whose own background fits without stretching.
+    p.settings->writeBool("Option", "ImgStretch", false);
+    p.screen->settingChanged("Option", "ImgStretch");
+    QVERIFY(!p.find<ui::PictureView>("ImgBG")->stretch());
+    p.trigger("N96");  // 简洁绿, a picture larger than this screen
+    QVERIFY(p.find<ui::PictureView>("ImgBG")->stretch());
+    QVERIFY(p.settings->readBool("Option", "ImgStretch", false));
 }
 
 void TFrmMainLookTest::redTemplateTakesThePopupPictureOfTheScreenWidth()
