@@ -1,9 +1,10 @@
 // libFuzzer harness for list files and the draw list built from them:
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I src fuzz/ListFileFuzz.cpp \
 //     src/draw/Gbk.cpp src/draw/ListFile.cpp src/draw/DrawList.cpp src/draw/EntrySort.cpp \
-//     src/draw/AtomicFile.cpp -o /tmp/listfuzz
+//     src/draw/AtomicFile.cpp src/draw/ListEncoding.cpp src/draw/BigAllocator.cpp -o /tmp/listfuzz
 #include "draw/DrawList.h"
 #include "draw/Gbk.h"
+#include "draw/ListEncoding.h"
 #include "draw/ListFile.h"
 
 #include <cstdint>
@@ -92,23 +93,39 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     EntryList first(entries.begin(), entries.begin() + static_cast<long>(half));
     EntryList second(entries.begin() + static_cast<long>(half), entries.end());
 
+    // A list in UTF-8 or UTF-16 becomes GBK; written back in its encoding and read again,
+    // it is the same GBK text.
+    ByteBuffer decoded(bytes.begin(), bytes.end());
+    std::u32string unmappable;
+    TextEncoding encoding = decodeToGbk(decoded, &unmappable);
+    std::string_view gbkText(decoded.data(), decoded.size());
+    check(encoding == detectEncoding(bytes));
+    check(encoding != TextEncoding::Gbk || gbkText == bytes);
+    std::string again = encodeFromGbk(gbkText, encoding);
+    ByteBuffer redecoded(again.begin(), again.end());
+    decodeToGbk(redecoded, nullptr);
+    check(std::string_view(redecoded.data(), redecoded.size()) == gbkText);
+    EntryList decodedEntries = parseLines(gbkText);
+
     // The file loaders split the same way, whatever the bytes.
     const std::string& path = scratchFile(bytes);
     EntryList loaded;
-    check(loadList(path, loaded) && loaded == entries);
+    ListDecoding decoding;
+    check(loadList(path, loaded, nullptr, &decoding) && loaded == decodedEntries);
+    check(decoding.encoding == encoding && decoding.unmappable == unmappable);
     ByteBuffer buffer;
     ByteRanges lines;
-    check(loadListInPlace(path, buffer, lines) && std::string_view(buffer.data(), buffer.size()) == bytes);
-    check(lines.size() == entries.size());
+    check(loadListInPlace(path, buffer, lines) && std::string_view(buffer.data(), buffer.size()) == gbkText);
+    check(lines.size() == decodedEntries.size());
     for (size_t i = 0; i < lines.size(); ++i)
-        check(std::string_view(buffer.data() + lines[i].offset, lines[i].length) == entries[i]);
+        check(std::string_view(buffer.data() + lines[i].offset, lines[i].length) == decodedEntries[i]);
 
     DrawList list;
     if (size % 3 == 0) {
         list.assign(entries);
     } else {
         check(list.loadFile(path));
-        check(list.entries() == entries);
+        check(list.entries() == decodedEntries);
     }
     if (!list.empty())
         list.append(list.at(size % list.size()));

@@ -7,7 +7,7 @@
 
 namespace lotavo {
 
-RehearsalHost::RehearsalHost(bool saveListAtClose) : m_saveListAtClose(saveListAtClose)
+RehearsalHost::RehearsalHost(bool saveListAtClose, bool resume) : m_saveListAtClose(saveListAtClose), m_resume(resume)
 {
     // As on the draw screen: one rolling label, the texts around it.
     m_visible.fill(true);
@@ -32,6 +32,13 @@ MessageAnswer RehearsalHost::showMessage(std::string_view text, std::string_view
         // Automatic drawing is the rehearsal's own job.
         return MessageAnswer::Cancel;
     case MessageButtons::YesNo:
+        if (icon == MessageIcon::Question) {
+            // The only question with 是/否: whether to continue the draw that ended without its close.
+            m_resumeOffered = true;
+            std::cerr << "  -> " << (m_resume ? "是" : "否") << "\n";
+            return m_resume ? MessageAnswer::Yes : MessageAnswer::No;
+        }
+        [[fallthrough]];
     case MessageButtons::YesNoCancel:
         std::cerr << "  -> " << (m_saveListAtClose ? "是" : "否") << "\n";
         return m_saveListAtClose ? MessageAnswer::Yes : MessageAnswer::No;

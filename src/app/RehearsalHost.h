@@ -12,7 +12,7 @@ namespace lotavo {
 // "confirm", and the close question with what the operator chose on the command line.
 class RehearsalHost final : public DrawHost {
 public:
-    explicit RehearsalHost(bool saveListAtClose);
+    RehearsalHost(bool saveListAtClose, bool resume);
 
     MessageAnswer showMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
                               MessageIcon icon, int defaultButton) override;
@@ -34,11 +34,15 @@ public:
     bool showable(const std::string& path);
 
     bool terminateRequested() const { return m_terminateRequested; }
+    // The program offered to continue a draw that ended without its close.
+    bool resumeOffered() const { return m_resumeOffered; }
     // Warnings and errors shown so far: a rehearsal that met one did not run clean.
     int problems() const { return m_problems; }
 
 private:
     bool m_saveListAtClose;
+    bool m_resume;
+    bool m_resumeOffered = false;
     bool m_terminateRequested = false;
     int m_problems = 0;
     std::array<bool, 16> m_visible {};

@@ -1,6 +1,7 @@
 // lotavo-draw: runs a whole draw from a program folder without a window, the day before the
 // event, to see that the lists, levels and results file are right.
 #include "app/RehearsalHost.h"
+#include "app/VerifyCommand.h"
 #include "draw/AtomicFile.h"
 #include "draw/DrawEngine.h"
 #include "draw/Gbk.h"
@@ -22,12 +23,16 @@ struct Arguments {
     std::string folder;
     std::optional<LocalTime> time;
     bool saveList = false;
+    bool resume = false;
     long presses = -1;  // all
 };
 
 const char* kUsage =
     "用法: lotavo-draw --folder 目录 [--time 2026-12-09T14:05:00.000] [--save-list yes|no] [--presses N]\n"
-    "  在不打开窗口的情况下,按程序的设置把整场抽奖预演一遍,并把中奖名单写入该目录。\n";
+    "                   [--resume yes|no]\n"
+    "  在不打开窗口的情况下,按程序的设置把整场抽奖预演一遍,并把中奖名单写入该目录。\n"
+    "      lotavo-draw --verify 目录 [抽奖记录文件]\n"
+    "  按抽奖记录重放一场抽奖,核对中奖者是否由记录的种子、名单和抽取时刻得出。\n";
 
 std::optional<LocalTime> parseTime(const std::string& text)
 {
@@ -61,6 +66,10 @@ bool parseArguments(int argc, char** argv, Arguments& args)
             if (value != "yes" && value != "no")
                 return false;
             args.saveList = value == "yes";
+        } else if (name == "--resume") {
+            if (value != "yes" && value != "no")
+                return false;
+            args.resume = value == "yes";
         } else if (name == "--presses") {
             char* end = nullptr;
             args.presses = std::strtol(value.c_str(), &end, 10);
@@ -111,6 +120,8 @@ void printSummary(const std::vector<LevelSummary>& levels, const std::string& re
 
 int main(int argc, char** argv)
 {
+    if (argc >= 2 && std::strcmp(argv[1], "--verify") == 0)
+        return runVerify(argc, argv);
     Arguments args;
     if (!parseArguments(argc, argv, args)) {
         std::cerr << kUsage;
@@ -138,11 +149,15 @@ int main(int argc, char** argv)
         clock = std::make_unique<SystemClock>();
     }
 
-    RehearsalHost host(args.saveList);
+    RehearsalHost host(args.saveList, args.resume);
     DrawEngine engine(settings, folder, host, *clock);
     engine.startUp();
     if (host.terminateRequested())
         return 1;
+    const SessionState& resumed = engine.state();
+    if (host.resumeOffered() && args.resume)
+        std::cout << "继续上次的抽奖: 当前奖项 " << gbk::toUtf8(resumed.levelCaption) << ", 已抽出 "
+                  << resumed.winners.size() << " 人, " << gbk::toUtf8(resumed.resultsFileName) << "\n";
     // The day before the event every picture is looked at, not only those the roll meets.
     if (engine.options().mode == 4)
         for (std::string_view entry : engine.state().drawList.views())

@@ -33,6 +33,7 @@ std::string existingOrDefault(IniStore& settings, const ProgramFolder& folder, c
 void DrawEngine::startUp()
 {
     m_random.seed(m_clock.utcMillisecondsOfDay());
+    m_record.seed(m_random.state());
     m_state.resultsFileName = newResultsFileName();
 
     m_options.backSound = existingOrDefault(m_settings, m_folder, "BackSound", "Sound/s.wav");
@@ -61,6 +62,8 @@ void DrawEngine::startUp()
     }
 
     startSession();
+    if (offerResume())
+        return;
     // Only a draw that was really saved is restored: a first start with the option on has
     // no saved level and begins at the last level like any other.
     if (m_settings.readBool("Option", "ExitSave", false) && m_settings.hasKey("ExitSave", "Maxj") &&
@@ -131,6 +134,7 @@ void DrawEngine::rollTick()
         return;
     }
     m_state.currentIndex = m_random.below(static_cast<uint32_t>(list.size()));
+    m_record.indexDrawn(m_random.position(), m_state.currentIndex);
     if (m_options.mode == 2) {
         for (int i = 0; i < kRollingLabels; ++i)
             if (m_host.isLabelVisible(rollingLabel(i)))
@@ -175,6 +179,12 @@ void DrawEngine::setStatLine()
                        std::to_string(m_state.levelDrawn) + unit + gbk::literal(",还剩") +
                        std::to_string(m_state.levelRemaining) + unit;
     m_host.setLabelText(Label::Stat, line);
+}
+
+void DrawEngine::statisticsWordsChanged()
+{
+    if (!m_state.drawOver)
+        setStatLine();
 }
 
 void DrawEngine::setLevelTexts(std::string level, std::string award)

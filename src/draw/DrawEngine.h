@@ -3,6 +3,7 @@
 #include "draw/Clock.h"
 #include "draw/DrawHost.h"
 #include "draw/DrawOptions.h"
+#include "draw/DrawRecord.h"
 #include "draw/ProgramFolder.h"
 #include "draw/RandomGenerator.h"
 #include "draw/SessionState.h"
@@ -14,6 +15,7 @@
 namespace lotavo {
 
 class IniStore;
+class RecordReplay;
 
 enum class CloseDecision { Close, StayOpen };
 
@@ -54,6 +56,9 @@ public:
     void reloadDrawList();
     void setKeyboardLock(bool locked);
     void fillAwardScreen(bool all);
+    // The statistics line's prefix or unit (options().lblStarFirst, lblStarTwo) changed: the
+    // line shows them now, while a level is being drawn.
+    void statisticsWordsChanged();
     // The temporary-level dialog was confirmed: the draw switches to the level it describes
     // and comes back to the interrupted level after its last winner.
     void startTemporaryLevel();
@@ -66,6 +71,8 @@ public:
     const ProgramFolder& folder() const { return m_folder; }
     IniStore& settings() { return m_settings; }
     RandomGenerator& random() { return m_random; }
+    // The draw record of this session (temporary levels note their events in it).
+    DrawRecord& record() { return m_record; }
 
     // The results file of this session, as a path of this system.
     std::string resultsFilePath() const;
@@ -92,6 +99,11 @@ private:
     void sizeRollingLabels();
     void restoreState();
     bool saveStateAtExit();
+
+    // Resuming after a crash (DrawEngineResume.cpp)
+    bool offerResume();
+    void resumeFrom(const RecordReplay& replay, const std::string& recordPath);
+    void noteState();
 
     // Roll and keys (DrawEngine.cpp, DrawEngineKeys.cpp)
     void halt();
@@ -129,10 +141,12 @@ private:
 
     // Recording (DrawEngineResults.cpp)
     void recordPress();
+    std::string resultsSuffix() const;
     std::string claimResultsFileName();
     std::string newResultsFileName() const;
     bool readCurrentListCount(size_t& count);
     bool saveDrawList();
+    CloseDecision closeRequestAsked();
 
     // Messages of the program (GBK from UTF-8 source text).
     MessageAnswer message(std::string_view utf8Text, std::string_view utf8Caption, MessageButtons buttons,
@@ -153,6 +167,7 @@ private:
         std::string entry;
     };
     std::vector<PlannedPicture> m_picturePlan;
+    DrawRecord m_record;
 };
 
 }  // namespace lotavo

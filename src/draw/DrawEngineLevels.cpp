@@ -5,6 +5,7 @@
 #include "draw/AtomicFile.h"
 #include "draw/DisplayText.h"
 #include "draw/Gbk.h"
+#include "draw/ListNotice.h"
 #include "main/settings/IniStore.h"
 
 #include <algorithm>
@@ -29,6 +30,7 @@ void DrawEngine::startSession()
     // A level count below one would leave the screen on a level that does not exist.
     m_state.currentLevel = std::max(1, m_settings.readInteger("Number", "AllJJ", 1));
     int level = m_state.currentLevel;
+    m_record.session(m_folder.path(), m_state.resultsFileName);
     showTipCaption(true);
     showLevelPicture(level);
     showLevelBackground(level, true);
@@ -39,10 +41,13 @@ void DrawEngine::startSession()
 
     m_state.currentListFile = m_folder.file("Text.txt");
     std::string error;
-    if (!m_state.drawList.loadFile(m_state.currentListFile, &error)) {
+    ListDecoding decoding;
+    if (!m_state.drawList.loadFile(m_state.currentListFile, &error, &decoding)) {
         message("抽奖名单没有发现,请检查!", "警告", MessageButtons::Ok, MessageIcon::Warning);
         m_host.requestTerminate();
     }
+    tellUnmappable(m_host, m_state.currentListFile, decoding);
+    m_record.list("draw", m_folder.path(), m_state.currentListFile, m_state.drawList.size());
     if (m_state.drawList.empty())
         message("您的主抽奖名单 Text.txt 文件中没有名单，请输入名单！", "警告", MessageButtons::Ok, MessageIcon::Warning);
     sizeRollingLabels();
@@ -105,10 +110,13 @@ void DrawEngine::startNewSession()
 void DrawEngine::reloadDrawList()
 {
     std::string error;
-    if (!m_state.drawList.loadFile(m_state.currentListFile, &error)) {
+    ListDecoding decoding;
+    if (!m_state.drawList.loadFile(m_state.currentListFile, &error, &decoding)) {
         reportError("抽奖名单无法读取: " + error);
         return;
     }
+    tellUnmappable(m_host, m_state.currentListFile, decoding);
+    m_record.list("draw", m_folder.path(), m_state.currentListFile, m_state.drawList.size());
     m_state.currentIndex = m_random.below(static_cast<uint32_t>(m_state.drawList.size()));
     sizeRollingLabels();
 }
@@ -128,6 +136,8 @@ void DrawEngine::loadLevel(int level)
     setLevelTexts(m_settings.readString("JxTitle", numbered("RzEdit", level), ""),
                   m_settings.readString("JxAward", numbered("AWRzEdit", level), ""));
     setStatLine();
+    m_record.level(level, m_state.levelTotal, m_state.perPress, m_state.levelCaption);
+    noteState();
 }
 
 void DrawEngine::advanceLevel(AdvanceKind kind)
@@ -164,8 +174,11 @@ void DrawEngine::advanceLevel(AdvanceKind kind)
     showPrizePicture(level, insidePress && m_options.awardPicinPop);
 
     if (m_settings.readBool("ChangeList", numbered("d", level), false) && loadOwnList(level)) {
-        if (!m_options.repeatZJ && !m_settings.readBool("Option", "MuitlListClear", false))
+        if (!m_options.repeatZJ && !m_settings.readBool("Option", "MuitlListClear", false)) {
             m_state.drawList.removeEarlierWinners(m_state.winners, m_options.display.serialNumber, m_options.display.space);
+            m_record.event("remove-earlier", {{"SerialNumber", m_options.display.serialNumber ? "1" : "0"},
+                                              {"Space", record::fromGbk(m_options.display.space)}});
+        }
         if (m_state.drawList.empty())
             halt();
         else
@@ -176,6 +189,7 @@ void DrawEngine::advanceLevel(AdvanceKind kind)
     if (m_settings.readBool("Exclude", numbered("e", level), false))
         applyExclusionList(level);
     m_random.seed(m_clock.utcMillisecondsOfDay());
+    m_record.seed(m_random.state());
     loadLevel(level);
 
     if (!insidePress) {
@@ -204,6 +218,7 @@ void DrawEngine::endDraw()
 {
     if (!saveResults())
         return;
+    m_record.event("end");
     m_state.drawOver = true;
     if (m_settings.readBool("Option", "OverAutoStop", true))
         halt();
@@ -243,6 +258,7 @@ void DrawEngine::removeEarlierWinnersByEnding(bool requireEntries)
         return;
     }
     m_state.drawList.removeEndingWith(m_state.winners);
+    m_record.event("remove-ending");
 }
 
 void DrawEngine::scanPerLevelLists()
@@ -288,11 +304,14 @@ bool DrawEngine::loadOwnList(int level)
 {
     std::string path = m_folder.file("List/u" + std::to_string(level) + ".txt");
     std::string error;
-    if (!m_state.drawList.loadFile(path, &error)) {
+    ListDecoding decoding;
+    if (!m_state.drawList.loadFile(path, &error, &decoding)) {
         // The level keeps drawing from the list it has; the operator learns why.
         reportError("第" + std::to_string(level) + "级奖项的名单无法读取: " + error);
         return false;
     }
+    tellUnmappable(m_host, path, decoding);
+    m_record.list("draw", m_folder.path(), path, m_state.drawList.size());
     m_state.currentListFile = path;
     return true;
 }
@@ -302,11 +321,14 @@ void DrawEngine::applyExclusionList(int level)
     std::string path = m_folder.file("List/o" + std::to_string(level) + ".txt");
     EntryList lines;
     std::string error;
-    if (!loadList(path, lines, &error)) {
+    ListDecoding decoding;
+    if (!loadList(path, lines, &error, &decoding)) {
         reportError("第" + std::to_string(level) + "级奖项的排除名单无法读取: " + error);
         return;
     }
+    tellUnmappable(m_host, path, decoding);
     m_state.drawList.applyExclusions(lines);
+    m_record.list("exclude", m_folder.path(), path, lines.size());
 }
 
 void DrawEngine::sizeRollingLabels()
@@ -341,6 +363,8 @@ void DrawEngine::restoreState()
     m_state.perPress = std::max(1, m_settings.readInteger(s, "AAT", 1));
     setLevelTexts(m_settings.readString(s, "lblLevelCaption", ""), m_settings.readString(s, "lblAwardCaption", ""));
     setStatLine();
+    m_record.level(level, m_state.levelTotal, m_state.perPress, m_state.levelCaption, m_state.levelRemaining);
+    noteState();
     if (m_options.mode == 2)
         showRollingLabels(std::min(m_state.levelRemaining, m_state.perPress));
     else if (m_options.mode == 4)

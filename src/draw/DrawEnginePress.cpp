@@ -11,6 +11,11 @@ namespace lotavo {
 
 void DrawEngine::press()
 {
+    // The record follows the results file, whose name is settled now, before any winner.
+    m_record.attach(DrawRecord::pathFor(m_folder.file(gbk::toUtf8(claimResultsFileName()))));
+    m_record.options(m_options);
+    if (std::string error = m_record.takeError(); !error.empty())
+        reportError(error);
     switch (m_options.mode) {
     case 1:
         pressRegular();
@@ -25,6 +30,7 @@ void DrawEngine::press()
         pressPicture();
         break;
     }
+    noteState();
 }
 
 // Decides how many winners this press draws; false (after the message) when the list is short.
@@ -62,6 +68,7 @@ void DrawEngine::pressRegular()
         return;
 
     st.currentIndex = m_random.below(static_cast<uint32_t>(st.drawList.size()));
+    m_record.indexDrawn(m_random.position(), st.currentIndex);
     m_host.setLabelText(Label::GdArea1, "");
     st.pressList.clear();
     pickWinners(count);
@@ -117,8 +124,10 @@ void DrawEngine::pressMultiLine()
 
     st.pressList.clear();
     // The first winner is the entry the last tick pointed at, if that tick still fits the list.
-    if (st.currentIndex >= st.drawList.size())
+    if (st.currentIndex >= st.drawList.size()) {
         st.currentIndex = m_random.below(static_cast<uint32_t>(st.drawList.size()));
+        m_record.indexDrawn(m_random.position(), st.currentIndex);
+    }
     pickWinners(count);
     size_t drawn = st.pressRecord.size();
     setRemaining(st.levelRemaining - static_cast<int32_t>(drawn));
@@ -168,6 +177,7 @@ void DrawEngine::pickWinners(int32_t count)
 {
     SessionState& st = m_state;
     const DisplayOptions& d = m_options.display;
+    m_record.pressBegins(m_random.position(), st.currentIndex);
     for (int32_t i = 0; i < count; ++i) {
         // Removing every copy of a winner can empty the list before the press is complete;
         // the press then has fewer winners rather than a winner that does not exist.
@@ -184,7 +194,10 @@ void DrawEngine::pickWinners(int32_t count)
         else if (!m_options.repeatZJ)
             st.drawList.removeAt(st.currentIndex);
         st.currentIndex = m_random.below(static_cast<uint32_t>(st.drawList.size()));
+        m_record.indexDrawn(m_random.position(), st.currentIndex);
     }
+    // On disk before the pop-up shows them: pulling the plug cannot draw them again.
+    m_record.press(st.temporaryLevel ? 0 : st.currentLevel, st.levelCaption, st.pressRecord, resultsSuffix());
 }
 
 void DrawEngine::setRemaining(int32_t remaining)
@@ -213,6 +226,10 @@ void DrawEngine::processStrikeOut(const std::vector<size_t>& struck)
             st.pressRecord.erase(st.pressRecord.begin() + static_cast<std::ptrdiff_t>(*it));
         }
         st.struckOut = true;
+        record::Fields lines;
+        for (size_t index : indexes)
+            lines.emplace_back("line", std::to_string(index));
+        m_record.event("strike", lines);
         setRemaining(st.levelRemaining + static_cast<int32_t>(indexes.size()));
     }
     if (st.levelTotal == st.levelDrawn)
@@ -226,6 +243,7 @@ bool DrawEngine::confirmOrUndo(size_t count, bool lastPress)
     SessionState& st = m_state;
     if (m_host.confirmPress(count, lastPress))
         return true;
+    m_record.event("undo");
     for (const std::string& line : st.pressRecord)
         st.drawList.append(display::withoutSerialPrefix(line, m_options.display.serialNumber, m_options.display.space));
     st.pressRecord.clear();

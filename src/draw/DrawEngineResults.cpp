@@ -5,6 +5,7 @@
 #include "draw/AtomicFile.h"
 #include "draw/DisplayText.h"
 #include "draw/Gbk.h"
+#include "draw/ListEncoding.h"
 #include "main/settings/IniStore.h"
 
 #include <algorithm>
@@ -17,17 +18,25 @@ void DrawEngine::recordPress()
     SessionState& st = m_state;
     if (st.pressRecord.empty())
         return;
-    std::string suffix = "  " + st.levelCaption;
-    if (m_options.listAwardShow)
-        suffix += "  " + st.awardCaption;
+    std::string suffix = resultsSuffix();
     for (const std::string& line : st.pressRecord) {
         st.winners.push_back(line);
         st.results.push_back(line + suffix);
         st.levelList.push_back(line + suffix);
     }
     // Every press goes to disk at once: a crash in the middle of the event loses no winner.
-    saveResults();
+    m_record.flush();
+    if (saveResults())
+        m_record.event("recorded", {{"winners", std::to_string(st.pressRecord.size())}});
     m_host.resultsChanged(st.results);
+}
+
+std::string DrawEngine::resultsSuffix() const
+{
+    std::string suffix = "  " + m_state.levelCaption;
+    if (m_options.listAwardShow)
+        suffix += "  " + m_state.awardCaption;
+    return suffix;
 }
 
 // The first write of a session never replaces results that another session left under the
@@ -43,7 +52,11 @@ std::string DrawEngine::claimResultsFileName()
         base = name.substr(0, dot);
         extension = name.substr(dot);
     }
-    for (int n = 2; fileExists(m_folder.file(gbk::toUtf8(name))); ++n)
+    auto taken = [this](const std::string& candidate) {
+        std::string path = m_folder.file(gbk::toUtf8(candidate));
+        return fileExists(path) || fileExists(DrawRecord::pathFor(path));
+    };
+    for (int n = 2; taken(name); ++n)
         name = base + "(" + std::to_string(n) + ")" + extension;
     m_state.resultsFileName = name;
     m_state.resultsFileClaimed = true;
@@ -76,7 +89,7 @@ bool DrawEngine::readCurrentListCount(size_t& count)
 
 bool DrawEngine::saveDrawList()
 {
-    std::string error = saveJoinedLines(m_state.drawList.joined(), m_state.currentListFile);
+    std::string error = saveListKeepingEncoding(m_state.drawList.joined(), m_state.currentListFile);
     if (!error.empty()) {
         reportError("抽奖名单无法保存: " + error);
         return false;
@@ -84,7 +97,17 @@ bool DrawEngine::saveDrawList()
     return true;
 }
 
+// Either answer of the close question ends the draw: the next start does not offer to
+// continue it.
 CloseDecision DrawEngine::closeRequest()
+{
+    CloseDecision decision = closeRequestAsked();
+    if (decision == CloseDecision::Close)
+        m_record.event("finished");
+    return decision;
+}
+
+CloseDecision DrawEngine::closeRequestAsked()
 {
     m_host.saveLayout();
     if (m_settings.readBool("Option", "ExitSave", false))
@@ -137,6 +160,8 @@ void DrawEngine::redraw()
         st.levelDone = false;
     st.resultsFileName = newResultsFileName();
     st.resultsFileClaimed = false;
+    m_record.event("redraw");
+    m_record.detach();
     showTipCaption(true);
     st.serialCounter = 0;
     m_host.resultsChanged(st.results);

@@ -68,11 +68,11 @@ std::string DrawList::joined() const
     return text;
 }
 
-bool DrawList::loadFile(const std::string& path, std::string* error)
+bool DrawList::loadFile(const std::string& path, std::string* error, ListDecoding* decoding)
 {
     ByteBuffer bytes;
     ByteRanges lines;
-    if (!loadListInPlace(path, bytes, lines, error))
+    if (!loadListInPlace(path, bytes, lines, error, decoding))
         return false;
     m_bytes.swap(bytes);
     m_slots.swap(lines);

@@ -39,7 +39,7 @@ public:
 
     // Loads a list file into the list (the lines of parseLines). On failure returns false,
     // sets `error` (UTF-8) and leaves the list as it was.
-    bool loadFile(const std::string& path, std::string* error = nullptr);
+    bool loadFile(const std::string& path, std::string* error = nullptr, ListDecoding* decoding = nullptr);
 
     void assign(const EntryList& entries);
     void clear();

@@ -1,6 +1,7 @@
 #include "draw/ListFile.h"
 
 #include "draw/AtomicFile.h"
+#include "draw/ListEncoding.h"
 
 #include <algorithm>
 #include <bit>
@@ -192,7 +193,7 @@ std::string joinLines(const EntryList& entries)
     return text;
 }
 
-bool loadList(const std::string& path, EntryList& entries, std::string* error)
+bool loadList(const std::string& path, EntryList& entries, std::string* error, ListDecoding* decoding)
 {
     // Read in chunks and split as we go rather than holding the whole file: with a string per
     // entry, the fresh memory of a file-sized buffer as well costs more than reading the file.
@@ -227,11 +228,27 @@ bool loadList(const std::string& path, EntryList& entries, std::string* error)
         filled -= taken;
     }
     ::close(fd);
+    ListDecoding found;
+    if (!decodeLinesToGbk(loaded, found.encoding, &found.unmappable)) {
+        // UTF-16 lines cannot be split as bytes: the file is read again as a whole.
+        ByteBuffer bytes;
+        ByteRanges lines;
+        if (!loadListInPlace(path, bytes, lines, error, decoding))
+            return false;
+        loaded.clear();
+        for (const ByteRange& line : lines)
+            loaded.emplace_back(bytes.data() + line.offset, line.length);
+        entries = std::move(loaded);
+        return true;
+    }
+    if (decoding)
+        *decoding = std::move(found);
     entries = std::move(loaded);
     return true;
 }
 
-bool loadListInPlace(const std::string& path, ByteBuffer& bytes, ByteRanges& lines, std::string* error)
+bool loadListInPlace(const std::string& path, ByteBuffer& bytes, ByteRanges& lines, std::string* error,
+                     ListDecoding* decoding)
 {
     struct stat st;
     int fd = openList(path, st, error);
@@ -256,6 +273,10 @@ bool loadListInPlace(const std::string& path, ByteBuffer& bytes, ByteRanges& lin
         }
     }
     ::close(fd);
+    ListDecoding decoded;
+    decoded.encoding = decodeToGbk(loaded, &decoded.unmappable);
+    if (decoding)
+        *decoding = std::move(decoded);
 
     ByteRanges found;
     found.reserve(loaded.size() / 16 + 1);

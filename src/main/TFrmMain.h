@@ -5,6 +5,7 @@
 #include "draw/ProgramFolder.h"
 #include "setup/DrawScreenLink.h"
 
+#include <QPalette>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -150,7 +151,6 @@ private:
     void createMenus();
     QMenu* buildMainMenu(QWidget* parent);
     QMenu* buildToolsMenu(QWidget* parent, bool lastItemReadsAdd);
-    void notAvailableYet(const QString& command);
     void runDialogCommand(const std::function<void()>& dialog);
     void N41Click();
     void N35Click();
@@ -225,6 +225,40 @@ private:
     void N48Click();
     void N14Click();
     QString choosePictureOrSound(const QStringList& filters, const char* folder);
+    // Texts of the draw screen: titles, bottom line, marquee (TFrmMainTexts.cpp) and the label
+    // menu (TFrmMainLabelMenu.cpp)
+    void addTitleMenu(QMenu* face);
+    void addBottomMenu(QMenu* face);
+    void createTextMenus();
+    void createLabelMenu();
+    void attachLabelMenu(QWidget* element);
+    void writeSmoothLabelFont(SmoothLabel* label);
+    void setPlainLabelsColour(QPalette::ColorRole role, const QColor& colour);
+    void sizePlainLabelsToFont();
+    QColor colourBehind(const QWidget* element) const;
+    bool askText(QString& text, const QString& prompt);
+    void showMarquee(bool shown);
+    void setMarqueeInterval(int milliseconds);
+    void centreMarqueeLabel();
+    void N15Click();
+    void N17Click();
+    void N127Click();
+    void bottomFontClick(SmoothLabel* label);
+    void N72Click();
+    void N73Click();
+    void N74Click();
+    void N75Click();
+    void N100Click();
+    void N101Click();
+    void N102Click();
+    void N103Click();
+    void N108Click();
+    void N109Click();
+    void N2Click();
+    void N3Click();
+    void N1Click();
+    void N4Click();
+    void N5Click();
 
     // Inserted texts and pictures (TFrmMainDecorations.cpp)
     void addDecorationMenus(QMenu* face);
@@ -309,6 +343,10 @@ private:
     QAction* N47 = nullptr;
     QAction* N53 = nullptr;
     QAction* N14 = nullptr;
+    QMenu* pmuLabelMenu = nullptr;
+    QMenu* btmPopMenu = nullptr;
+    QAction* N100 = nullptr;
+    QPointer<QWidget> m_labelMenuElement;  // the element the label menu was opened on
 };
 
 }  // namespace lotavo::ui

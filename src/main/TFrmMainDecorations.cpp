@@ -115,6 +115,7 @@ SmoothLabel* TFrmMain::createInsertedText(int i)
     label->setProperty("tag", kTextTag);
     label->setMouseTracking(true);
     label->installEventFilter(this);
+    attachLabelMenu(label);
     connect(label, &SmoothLabel::clicked, this, [this] {
         if (!m_engine->state().design)
             ImgBGClick();

@@ -6,6 +6,7 @@
 #include "main/settings/IniStore.h"
 #include "main/settings/ScreenLayout.h"
 #include "present/CommonDialogs.h"
+#include "present/DesignStatusLabel.h"
 #include "present/KeyMap.h"
 #include "present/MoverSizer.h"
 #include "present/Pictures.h"
@@ -34,28 +35,9 @@ std::string rollingName(size_t index)
 
 void TFrmMain::createDesignComponents()
 {
-    lblDesignStatus = new SmoothLabel(this);
-    lblDesignStatus->setObjectName(QStringLiteral("lblDesignStatus"));
-    QFont banner(QStringLiteral("楷体_GB2312"));
-    banner.setPixelSize(37);
-    banner.setBold(true);
-    lblDesignStatus->setFont(banner);
-    TextEffect gradient;
-    gradient.gradual = true;
-    gradient.gradualStart = QColor(255, 0, 0);
-    gradient.gradualEnd = QApplication::palette().color(QPalette::WindowText);
-    // A light shadow keeps the dark end of the gradient readable on the festive red backgrounds.
-    gradient.shadow = true;
-    gradient.shadowColour = QColor(255, 255, 255);
-    gradient.shadowAlpha = 140;
-    gradient.shadowOffsetX = 1;
-    gradient.shadowOffsetY = 1;
-    lblDesignStatus->setEffect(gradient);
-    lblDesignStatus->setText(QStringLiteral("设计状态"));
-    // Sized to its text: the glyphs of the 37-pixel font are taller than the classic 39-pixel box.
-    lblDesignStatus->move(8, 24);
+    // Lower than the classic place: the glyphs of the 37-pixel font are taller than its 39-pixel box.
+    lblDesignStatus = createDesignStatusLabel(this, QPoint(8, 24), QPalette::WindowText, 140);
     lblDesignStatus->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblDesignStatus->hide();
 
     Resizer1 = new MoverSizer(this);
     imgAward->setMouseTracking(true);

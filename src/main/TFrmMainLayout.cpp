@@ -143,11 +143,8 @@ void TFrmMain::LoadConfig()
         palette.setColor(QPalette::Window, bottom);
         w->setPalette(palette);
     }
-    bool marquee = m_settings.readBool("Option", "frmMainBottom", false);
-    pnlBtm->setVisible(marquee);
-    Timer2->setInterval(std::max(1, m_settings.readInteger("Option", "frmMainBottomSpeed", 100)));
-    if (marquee)
-        Timer2->start();
+    setMarqueeInterval(m_settings.readInteger("Option", "frmMainBottomSpeed", 100));
+    showMarquee(m_settings.readBool("Option", "frmMainBottom", false));
 
     WindowsState(m_settings.readInteger("Option", "WindowMode", 1));
     applyDecorationChecks();
@@ -232,6 +229,10 @@ void TFrmMain::ReadScreenConfig()
     std::string marqueeFont = s.readString(kLayout, "lblBtmCharName", "");
     if (!marqueeFont.empty())
         marquee.setFamily(fromGbk(marqueeFont));
+    // The marquee's own style, once one was chosen for it.
+    std::string marqueeStyle = s.readString(kLayout, "lblBtmCharFontStyle", "");
+    if (!marqueeStyle.empty())
+        marquee = storedFont(marquee.family(), marquee.pointSize(), fromGbk(marqueeStyle));
     lblBtmChar->setFont(marquee);
     QPalette palette = lblBtmChar->palette();
     palette.setColor(QPalette::WindowText, toQColor(s.readInteger(kLayout, "lblBtmCharColor", 1)));
@@ -306,9 +307,7 @@ void TFrmMain::settingChanged(const std::string& section, const std::string& key
     } else if (is(key, "Time3Interval")) {
         Timer3->setInterval(std::max(1, m_settings.readInteger("Option", "Time3Interval", 3000)));
     } else if (is(key, "frmMainBottom")) {
-        bool marquee = m_settings.readBool("Option", "frmMainBottom", false);
-        pnlBtm->setVisible(marquee);
-        marquee ? Timer2->start() : Timer2->stop();
+        showMarquee(m_settings.readBool("Option", "frmMainBottom", false));
     } else if (is(key, "ModeSelect")) {
         // Only the multi-line draw rolls more than one label; the new session fills them.
         if (m_engine->options().mode != 2)

@@ -4,10 +4,10 @@
 #include "main/TFrmMain.h"
 
 #include "draw/AtomicFile.h"
+#include "main/LayoutKeyWriter.h"
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/FontChooser.h"
-#include "present/FontNames.h"
 #include "present/Pictures.h"
 #include "present/QtText.h"
 #include "present/SoundPlayer.h"
@@ -162,11 +162,9 @@ void TFrmMain::MenuItem1Click()
         // The boxes hold the longest entry of the list in the new font, as at a level start.
         refreshRollingLabels();
         update();
-        m_settings.writeInteger(kLayout, "LblGdArea1Size", std::max(1, font.pointSize()));
-        m_settings.writeInteger(kLayout, "LblGdArea1Color", fromQColor(colour));
-        m_settings.writeString(kLayout, "LblGdArea1Name", toGbk(font.family()));
-        m_settings.writeString(kLayout, "LblGdArea1Caption", toGbk(first->text()));
-        m_settings.writeString(kLayout, "LblGdArea1FontStyle", toGbk(fontStyleText(font)));
+        LayoutKeyWriter keys(m_settings);
+        keys.font("LblGdArea1", font, colour);
+        keys.text(kLayout, "LblGdArea1Caption", toGbk(first->text()));
     }
     takeKeyboardBack();
 }
@@ -178,7 +176,7 @@ void TFrmMain::setRollingBackColour(const QColor& colour)
         palette.setColor(QPalette::Window, colour);
         label->setPalette(palette);
     }
-    m_settings.writeInteger(kLayout, "LblGdArea1BackColor", fromQColor(colour));
+    LayoutKeyWriter(m_settings).number(kLayout, "LblGdArea1BackColor", fromQColor(colour));
 }
 
 void TFrmMain::N7Click()
@@ -192,8 +190,9 @@ void TFrmMain::N7Click()
 
 void TFrmMain::N67Click()
 {
-    // The background as painted just outside the rolling area's top-left corner; a corner at
-    // the window's edge samples the nearest pixel of the window.
+    // The background picture as painted just outside the rolling area's top-left corner (the
+    // labels stacked above the first one would otherwise answer with their own colour); a
+    // corner at the window's edge samples the nearest pixel of the window.
     QPoint at = LblGdArea[0]->pos() - QPoint(2, 2);
     at.setX(std::clamp(at.x(), 0, std::max(0, ImgBG->width() - 1)));
     at.setY(std::clamp(at.y(), 0, std::max(0, ImgBG->height() - 1)));

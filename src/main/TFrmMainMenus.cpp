@@ -41,11 +41,6 @@ QAction* item(QMenu* menu, const char* objectName, const char* caption)
 
 }  // namespace
 
-void TFrmMain::notAvailableYet(const QString& command)
-{
-    showFadingMessage(QStringLiteral("“%1”功能在本版本中尚未提供").arg(command), 1);
-}
-
 QMenu* TFrmMain::buildToolsMenu(QWidget* parent, bool lastItemReadsAdd)
 {
     auto* tools = new QMenu(QStringLiteral("工具"), parent);
@@ -68,28 +63,14 @@ QMenu* TFrmMain::buildToolsMenu(QWidget* parent, bool lastItemReadsAdd)
 QMenu* TFrmMain::buildMainMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
-    auto later = [this](QMenu* m, const char* name, const char* caption) {
-        QAction* action = item(m, name, caption);
-        QString text = QString::fromUtf8(caption).trimmed();
-        connect(action, &QAction::triggered, this, [this, text] { notAvailableYet(text); });
-        return action;
-    };
-
     QMenu* face = menu->addMenu(QStringLiteral("界面"));
     face->setObjectName(QStringLiteral("File1"));
     QMenu* templates = face->addMenu(QStringLiteral("界面模板"));
     addTemplateItems(templates);
-    QMenu* title = face->addMenu(QStringLiteral("标  题"));
-    later(title, "N15", "标题文字修改");
-    later(title, "N17", "标题字体修改");
-    later(title, "N127", "字体特效");
+    addTitleMenu(face);
     QMenu* roll = face->addMenu(QStringLiteral("滚动区"));
     addRollingAreaItems(roll);
-    QMenu* bottom = face->addMenu(QStringLiteral("底  部"));
-    later(bottom, "N72", "奖项统计信息前缀修改");
-    later(bottom, "N73", "奖项统计信息单位修改");
-    later(bottom, "N74", "主界面提示信息修改");
-    later(bottom, "N100", "打开底部滚动字幕");
+    addBottomMenu(face);
     addFloatingMenu(face);
     QMenu* backgrounds = face->addMenu(QStringLiteral("背景画面"));
     addBackgroundItems(backgrounds);
@@ -120,6 +101,7 @@ QMenu* TFrmMain::buildMainMenu(QWidget* parent)
 void TFrmMain::createMenus()
 {
     PopupMenu = buildMainMenu(this);
+    createTextMenus();
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });

@@ -3,6 +3,7 @@
 #include "draw/DrawOptions.h"
 #include "draw/AtomicFile.h"
 #include "main/settings/IniStore.h"
+#include "present/DesignStatusLabel.h"
 #include "present/FontNames.h"
 #include "present/KeyMap.h"
 #include "present/MoverSizer.h"
@@ -77,26 +78,8 @@ void TAwardShow::createComponents()
         control->installEventFilter(this);
     }
 
-    lblDesignStatus = new SmoothLabel(this);
-    lblDesignStatus->setObjectName(QStringLiteral("lblDesignStatus"));
-    QFont banner(QStringLiteral("楷体_GB2312"));
-    banner.setPixelSize(37);
-    banner.setBold(true);
-    lblDesignStatus->setFont(banner);
-    TextEffect gradient;
-    gradient.gradual = true;
-    gradient.gradualStart = QColor(255, 0, 0);
-    gradient.gradualEnd = QApplication::palette().color(QPalette::WindowText);
-    // A light shadow keeps the banner readable on the dark backgrounds of the credits.
-    gradient.shadow = true;
-    gradient.shadowColour = QColor(255, 255, 255);
-    gradient.shadowAlpha = 200;
-    gradient.shadowOffsetX = 1;
-    gradient.shadowOffsetY = 1;
-    lblDesignStatus->setEffect(gradient);
-    lblDesignStatus->setText(QStringLiteral("设计状态"));
-    lblDesignStatus->move(8, 16);
-    lblDesignStatus->hide();
+    // The shadow is stronger here: the credits' backgrounds are dark.
+    lblDesignStatus = createDesignStatusLabel(this, QPoint(8, 16), QPalette::WindowText, 200);
 
     Resizer1 = new MoverSizer(this);
 }

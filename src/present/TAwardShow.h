@@ -72,7 +72,8 @@ private:
     void N12Click();
     void N8Click();
     void titleFontClick();
-    void effectNotProvided(const QString& command);
+    void titleEffectClick();
+    void N6Click();
     void N2Click();
     void N3Click();
     void setAlignment(int lcr);

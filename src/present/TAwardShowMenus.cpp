@@ -8,6 +8,8 @@
 #include "present/ScrollText.h"
 #include "present/SmoothLabel.h"
 #include "present/SoundPlayer.h"
+#include "present/TextEffectKeys.h"
+#include "present/TfrmTextEffect.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -57,12 +59,10 @@ void TAwardShow::createMenus()
     separator(PopupMenu1, "N14");
     connect(item(PopupMenu1, "N12", "标题文字"), &QAction::triggered, this, &TAwardShow::N12Click);
     connect(item(PopupMenu1, "N11", "标题字体设置"), &QAction::triggered, this, &TAwardShow::titleFontClick);
-    connect(item(PopupMenu1, "N13", "标题字体特效"), &QAction::triggered, this,
-            [this] { effectNotProvided(QStringLiteral("标题字体特效")); });
+    connect(item(PopupMenu1, "N13", "标题字体特效"), &QAction::triggered, this, &TAwardShow::titleEffectClick);
     separator(PopupMenu1, "N15");
     connect(item(PopupMenu1, "N2", "滚动字体调整"), &QAction::triggered, this, &TAwardShow::N2Click);
-    connect(item(PopupMenu1, "N6", "滚动字体特效"), &QAction::triggered, this,
-            [this] { effectNotProvided(QStringLiteral("滚动字体特效")); });
+    connect(item(PopupMenu1, "N6", "滚动字体特效"), &QAction::triggered, this, &TAwardShow::N6Click);
     connect(item(PopupMenu1, "N3", "选择背景颜色"), &QAction::triggered, this, &TAwardShow::N3Click);
     QMenu* alignment = PopupMenu1->addMenu(QStringLiteral("对齐方式"));
     alignment->menuAction()->setObjectName(QStringLiteral("N17"));
@@ -82,8 +82,7 @@ void TAwardShow::createMenus()
     PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     connect(item(PopupMenu2, "N7", "设置字体"), &QAction::triggered, this, &TAwardShow::titleFontClick);
     connect(item(PopupMenu2, "N8", "修改文字"), &QAction::triggered, this, &TAwardShow::N8Click);
-    connect(item(PopupMenu2, "N9", "字体特效"), &QAction::triggered, this,
-            [this] { effectNotProvided(QStringLiteral("字体特效")); });
+    connect(item(PopupMenu2, "N9", "字体特效"), &QAction::triggered, this, &TAwardShow::titleEffectClick);
 }
 
 void TAwardShow::centreLine(SmoothLabel* line)
@@ -123,10 +122,23 @@ void TAwardShow::titleFontClick()
     }
 }
 
-// The text-effect dialog is not part of this version.
-void TAwardShow::effectNotProvided(const QString& command)
+// Both title lines share one effect, stored with the window's other settings when it closes.
+void TAwardShow::titleEffectClick()
 {
-    showFadingMessage(QStringLiteral("“%1”功能在本版本中尚未提供").arg(command), 1);
+    TextEffect effect = AALabel1->effect();
+    if (!TfrmTextEffect::edit(this, effect))
+        return;
+    AALabel1->setEffect(effect);
+    AALabel2->setEffect(effect);
+}
+
+// The credits' effect is stored at once, edited or not.
+void TAwardShow::N6Click()
+{
+    TextEffect effect = AAScrollText1->itemEffect();
+    if (TfrmTextEffect::edit(this, effect))
+        AAScrollText1->setItemEffect(effect);
+    writeTextEffect(m_context.settings, "ScrollText1", AAScrollText1->itemEffect());
 }
 
 void TAwardShow::N2Click()

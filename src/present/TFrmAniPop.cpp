@@ -1,5 +1,6 @@
 #include "present/TFrmAniPop.h"
 
+#include "present/DesignStatusLabel.h"
 #include "present/FontNames.h"
 #include "present/KeyMap.h"
 #include "present/QtText.h"
@@ -92,25 +93,7 @@ void TFrmAniPop::createComponents()
     imgPopBG->setStretch(true);
     imgPopBG->installEventFilter(this);
 
-    lblDesignStatus = new SmoothLabel(m_content);
-    lblDesignStatus->setObjectName(QStringLiteral("lblDesignStatus"));
-    QFont banner(QStringLiteral("楷体_GB2312"));
-    banner.setPixelSize(37);
-    banner.setBold(true);
-    lblDesignStatus->setFont(banner);
-    TextEffect gradient;
-    gradient.gradual = true;
-    gradient.gradualStart = QColor(255, 0, 0);
-    gradient.gradualEnd = QApplication::palette().color(QPalette::ButtonText);
-    gradient.shadow = true;
-    gradient.shadowColour = QColor(255, 255, 255);
-    gradient.shadowAlpha = 140;
-    gradient.shadowOffsetX = 1;
-    gradient.shadowOffsetY = 1;
-    lblDesignStatus->setEffect(gradient);
-    lblDesignStatus->setText(QStringLiteral("设计状态"));
-    lblDesignStatus->move(16, 16);
-    lblDesignStatus->hide();
+    lblDesignStatus = createDesignStatusLabel(m_content, QPoint(16, 16), QPalette::ButtonText, 140);
 
     lblCaption = new SmoothLabel(m_content);
     lblCaption->setObjectName(QStringLiteral("lblCaption"));

@@ -2,6 +2,7 @@
 // working copy.
 #include "setup/TfrmJXName.h"
 
+#include "draw/ListEncoding.h"
 #include "draw/Gbk.h"
 #include "draw/ImportText.h"
 #include "present/QtText.h"
@@ -326,7 +327,7 @@ bool TfrmJXName::saveOnClose()
     // The main list is always the one in the program folder, wherever the path pointed.
     bool mainList = fileNameOf(m_listFile) == "Text.txt";
     std::string target = mainList ? m_folder.file("Text.txt") : m_listFile;
-    std::string error = saveList(entries, target);
+    std::string error = saveListKeepingEncoding(joinLines(entries), target);
     if (!error.empty()) {
         // Staying open keeps the operator's list; the working copy stays on disk as well.
         reportWriteFailure(QStringLiteral("名单没有保存,编辑窗口保持打开,请另存为其他文件"), error);
