@@ -53,6 +53,7 @@ public:
     void refreshRollingLabels() override;
 
     TFrmAniPop& popup() { return *m_pop; }
+    const SoundPlayer& sounds() const;
     TfrmFDWindow* floatingWindow() const;
     bool fullScreen() const { return m_fullScreen; }
     bool terminateRequested() const { return m_terminate; }
@@ -108,6 +109,12 @@ public:
     // The commands behind "插入文字" and "插入图片、徽标" once the operator has answered.
     void insertText(const QString& text);
     void insertPicture(const QString& path);
+    // The commands behind "主程序背景更换", "弹出窗口背景更换", "设置转奖声音" and "设置中奖声音"
+    // once a file is chosen; false (with a message) when the file cannot serve.
+    bool changeMainBackground(const QString& path);
+    bool changePopupBackground(const QString& path);
+    bool changeRollSound(const QString& path);
+    bool changeWinSound(const QString& path);
 
 signals:
     // The picture area shows another picture.
@@ -144,7 +151,6 @@ private:
     void createMenus();
     QMenu* buildMainMenu(QWidget* parent);
     QMenu* buildToolsMenu(QWidget* parent, bool lastItemReadsAdd);
-    void notAvailableYet(const QString& command);
     void runDialogCommand(const std::function<void()>& dialog);
     void N41Click();
     void N35Click();
@@ -191,6 +197,34 @@ private:
     void SavelblGdAreaPos(int level);
     void LoadlblGdAreaPos(int level);
 
+    // Templates, the rolling area, backgrounds and sounds (TFrmMainLook.cpp)
+    void addTemplateItems(QMenu* templates);
+    void addRollingAreaItems(QMenu* roll);
+    void addBackgroundItems(QMenu* backgrounds);
+    void addSoundItems(QMenu* sounds);
+    void applyTemplate(const QString& name, const std::string& background, const std::string& popupBackground);
+    void N91Click();
+    void N90Click();
+    void N94Click();
+    void N95Click();
+    void N97Click();
+    void N96Click();
+    void MenuItem1Click();
+    void N7Click();
+    void N67Click();
+    void N46Click();
+    void N31Click();
+    void N47Click();
+    void N53Click();
+    void setRollingBackColour(const QColor& colour);
+    void setRollingAlignment(const char* stored, Qt::Alignment alignment);
+    void showRollingAreaChecks();
+    void Wall1Click();
+    void N38Click();
+    void N16Click();
+    void N48Click();
+    void N14Click();
+    QString choosePictureOrSound(const QStringList& filters, const char* folder);
     // Texts of the draw screen: titles, bottom line, marquee (TFrmMainTexts.cpp) and the label
     // menu (TFrmMainLabelMenu.cpp)
     void addTitleMenu(QMenu* face);
@@ -304,6 +338,11 @@ private:
     QAction* N57 = nullptr;
     QAction* N70 = nullptr;
     bool m_insideTextsShown = false;
+    QAction* N46 = nullptr;
+    QAction* N31 = nullptr;
+    QAction* N47 = nullptr;
+    QAction* N53 = nullptr;
+    QAction* N14 = nullptr;
     QMenu* pmuLabelMenu = nullptr;
     QMenu* btmPopMenu = nullptr;
     QAction* N100 = nullptr;

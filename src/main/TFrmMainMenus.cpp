@@ -41,11 +41,6 @@ QAction* item(QMenu* menu, const char* objectName, const char* caption)
 
 }  // namespace
 
-void TFrmMain::notAvailableYet(const QString& command)
-{
-    showFadingMessage(QStringLiteral("“%1”功能在本版本中尚未提供").arg(command), 1);
-}
-
 QMenu* TFrmMain::buildToolsMenu(QWidget* parent, bool lastItemReadsAdd)
 {
     auto* tools = new QMenu(QStringLiteral("工具"), parent);
@@ -68,34 +63,19 @@ QMenu* TFrmMain::buildToolsMenu(QWidget* parent, bool lastItemReadsAdd)
 QMenu* TFrmMain::buildMainMenu(QWidget* parent)
 {
     auto* menu = new QMenu(parent);
-    auto later = [this](QMenu* m, const char* name, const char* caption) {
-        QAction* action = item(m, name, caption);
-        QString text = QString::fromUtf8(caption).trimmed();
-        connect(action, &QAction::triggered, this, [this, text] { notAvailableYet(text); });
-        return action;
-    };
-
     QMenu* face = menu->addMenu(QStringLiteral("界面"));
     face->setObjectName(QStringLiteral("File1"));
     QMenu* templates = face->addMenu(QStringLiteral("界面模板"));
-    for (auto [name, caption] : {std::pair {"N91", "喜庆红"}, {"N90", "梦幻蓝"}, {"N94", "浅橙色"}, {"N95", "天空蓝"},
-                                 {"N97", "光影绿"}, {"N96", "简洁绿"}})
-        later(templates, name, caption);
+    addTemplateItems(templates);
     addTitleMenu(face);
     QMenu* roll = face->addMenu(QStringLiteral("滚动区"));
-    later(roll, "MenuItem1", "滚动区字体修改");
-    later(roll, "N7", "滚动区背景颜色");
-    later(roll, "N67", "智能设定滚动区背景颜色");
-    later(roll, "N46", "滚动区背景透明 ");
+    addRollingAreaItems(roll);
     addBottomMenu(face);
     addFloatingMenu(face);
     QMenu* backgrounds = face->addMenu(QStringLiteral("背景画面"));
-    later(backgrounds, "Wall1", "主程序背景更换");
-    later(backgrounds, "N38", "弹出窗口背景更换");
+    addBackgroundItems(backgrounds);
     QMenu* sounds = face->addMenu(QStringLiteral("抽奖声音"));
-    later(sounds, "N16", "设置转奖声音");
-    later(sounds, "N48", "设置中奖声音");
-    later(sounds, "N14", "关闭背景声音");
+    addSoundItems(sounds);
     addDecorationMenus(face);
     addDesignItem(face);
     connect(item(face, "N61", "关闭程序"), &QAction::triggered, this, &TFrmMain::N34Click);

@@ -163,6 +163,12 @@ void TFrmAniPop::loadBackground()
     imgPopBG->prepare(size());
 }
 
+bool TFrmAniPop::reloadBackground()
+{
+    loadBackground();
+    return !imgPopBG->fileName().isEmpty();
+}
+
 void TFrmAniPop::applyPrizePictureKeys()
 {
     bool custom = m_settings.readBool("Option", "AwardPicS", false);

@@ -57,6 +57,9 @@ public:
     void setCaptionText(const QString& text);
     // Reads the title and arrangement keys of section frmMainLabel again (after a layout copy).
     void applyLayout();
+    // Loads the background `imgPopBG` names again; false when it could not be shown (the
+    // pop-up then shows its built-in background).
+    bool reloadBackground();
     // Writes the title's text, place and font and the prize picture's bounds back to the
     // settings (when the program closes).
     void writeBack();

@@ -94,10 +94,12 @@ void writePictures(const QString& data)
     // templates Style1..5: 梦幻蓝, 浅橙色, 天空蓝, 光影绿, 简洁绿
     const ThemeId styles[] = {ThemeId::DreamBlue, ThemeId::LightOrange, ThemeId::SkyBlue, ThemeId::LightGreen,
                               ThemeId::PlainGreen};
+    // in the shape of today's projectors, large enough to stay sharp when stretched to 4K;
+    // the pop-up picture is a palette BMP, kept at 1080p so that the set stays small
     for (int i = 0; i < 5; ++i) {
         const QString dir = data + QStringLiteral("/Template/Style%1").arg(i + 1);
-        saveJpeg(paintMainBackground(1024, 768, styles[i], 0x5000u + uint32_t(i)), dir + QStringLiteral("/mainback.jpg"), 90);
-        saveBmp8(paintPopupBackground(1024, 768, styles[i], 0x5100u + uint32_t(i)), dir + QStringLiteral("/popback.bmp"));
+        saveJpeg(paintMainBackground(2560, 1440, styles[i], 0x5000u + uint32_t(i)), dir + QStringLiteral("/mainback.jpg"), 90);
+        saveBmp8(paintPopupBackground(1920, 1080, styles[i], 0x5100u + uint32_t(i)), dir + QStringLiteral("/popback.bmp"));
     }
 
     saveJpeg(paintTexture(256, 128, 0x7E47u), data + QStringLiteral("/Texture/texture.jpg"), 92);
