@@ -101,6 +101,7 @@ private:
     bool offerResume();
     void resumeFrom(const RecordReplay& replay, const std::string& recordPath);
     void noteState();
+    void noteRemovedEarlierWinners();
 
     // Roll and keys (DrawEngine.cpp, DrawEngineKeys.cpp)
     void halt();
@@ -138,6 +139,7 @@ private:
 
     // Recording (DrawEngineResults.cpp)
     void recordPress();
+    bool saveResultsOfPress(size_t winners);
     std::string resultsSuffix() const;
     std::string claimResultsFileName();
     std::string newResultsFileName() const;
@@ -162,6 +164,7 @@ private:
     struct PlannedPicture {
         size_t index;
         std::string entry;
+        uint64_t position;  // of the generator when it drew the index
     };
     std::vector<PlannedPicture> m_picturePlan;
     DrawRecord m_record;
