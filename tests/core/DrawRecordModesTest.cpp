@@ -270,3 +270,30 @@ TEST_P(CrashInTemporaryLevel, ResumesIntoItAndReturnsToTheInterruptedLevel)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, CrashInTemporaryLevel, ::testing::Values(1, 2, 4));
+
+TEST_F(RecordModes, AKilledPrizeDrawContinuesWithoutThePrizesDrawn)
+{
+    settings.writeInteger("Option", "ModeSelect", 3);
+    levels({{1, 1}});
+    writeList({"电视机", "冰箱", "洗衣机", "音箱", "台灯", "购物卡"});
+    start();
+    pressOnce();
+    pressOnce();
+    EntryList before = engine->state().results;
+    engine.reset();  // killed
+
+    host = FakeHost();
+    host.answers = {MessageAnswer::Yes};
+    start();
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_NE(host.messages.front().text.find("已抽出2人"), std::string::npos) << host.messages.front().text;
+    EXPECT_EQ(engine->state().results, before) << "the recorded prizes are not taken as still on the screen";
+    EXPECT_EQ(engine->state().drawList.size(), 4u);
+    EXPECT_EQ(engine->state().levelRemaining, 4);
+    drawOn(10);
+    ASSERT_TRUE(engine->state().drawOver);
+    std::set<std::string> distinct(engine->state().winners.begin(), engine->state().winners.end());
+    EXPECT_EQ(distinct.size(), 6u);
+    Verification v = verify();
+    EXPECT_TRUE(v.verified) << last(v) << "\n" << recordText();
+}
