@@ -8,7 +8,7 @@ seconds=${1:-60}
 out=build-fuzz
 mkdir -p "$out"
 flags="-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I src"
-core="src/draw/Gbk.cpp src/draw/BigAllocator.cpp src/draw/ListFile.cpp src/draw/DrawList.cpp src/draw/EntrySort.cpp src/draw/AtomicFile.cpp src/draw/ListEncoding.cpp src/draw/Sha256.cpp src/draw/RecordLine.cpp src/draw/RecordVerifier.cpp src/draw/RecordReplay.cpp src/draw/DisplayText.cpp src/main/settings/IniStore.cpp src/main/settings/IniValues.cpp"
+core="src/draw/Gbk.cpp src/draw/BigAllocator.cpp src/draw/ListFile.cpp src/draw/DrawList.cpp src/draw/EntrySort.cpp src/draw/AtomicFile.cpp src/draw/ListEncoding.cpp src/draw/Sha256.cpp src/draw/RecordLine.cpp src/draw/RecordVerifier.cpp src/draw/RecordReplay.cpp src/draw/DisplayText.cpp src/draw/ProgramFolder.cpp src/main/settings/IniStore.cpp src/main/settings/IniValues.cpp"
 passed=0
 failed=0
 for harness in fuzz/*Fuzz.cpp; do

@@ -134,7 +134,7 @@ void DrawEngine::rollTick()
         return;
     }
     m_state.currentIndex = m_random.below(static_cast<uint32_t>(list.size()));
-    m_record.indexDrawn(m_random.position(), m_state.currentIndex);
+    m_record.indexDrawn(m_random.position(), m_state.currentIndex, list.size());
     if (m_options.mode == 2) {
         for (int i = 0; i < kRollingLabels; ++i)
             if (m_host.isLabelVisible(rollingLabel(i)))

@@ -104,6 +104,7 @@ private:
     bool offerResume();
     void resumeFrom(const RecordReplay& replay, const std::string& recordPath);
     void noteState();
+    void noteRemovedEarlierWinners();
 
     // Roll and keys (DrawEngine.cpp, DrawEngineKeys.cpp)
     void halt();
@@ -144,6 +145,7 @@ private:
 
     // Recording (DrawEngineResults.cpp)
     void recordPress();
+    bool saveResultsOfPress(size_t winners);
     std::string resultsSuffix() const;
     std::string claimResultsFileName();
     std::string newResultsFileName() const;
@@ -168,6 +170,7 @@ private:
     struct PlannedPicture {
         size_t index;
         std::string entry;
+        uint64_t position;  // of the generator when it drew the index
     };
     std::vector<PlannedPicture> m_picturePlan;
     DrawRecord m_record;

@@ -176,8 +176,7 @@ void DrawEngine::advanceLevel(AdvanceKind kind)
     if (m_settings.readBool("ChangeList", numbered("d", level), false) && loadOwnList(level)) {
         if (!m_options.repeatZJ && !m_settings.readBool("Option", "MuitlListClear", false)) {
             m_state.drawList.removeEarlierWinners(m_state.winners, m_options.display.serialNumber, m_options.display.space);
-            m_record.event("remove-earlier", {{"SerialNumber", m_options.display.serialNumber ? "1" : "0"},
-                                              {"Space", record::fromGbk(m_options.display.space)}});
+            noteRemovedEarlierWinners();
         }
         if (m_state.drawList.empty())
             halt();

@@ -52,8 +52,11 @@ void DrawEngine::pressPrize()
     }
 
     st.pressList.clear();
-    if (st.currentIndex >= list.size())
+    if (st.currentIndex >= list.size()) {
         st.currentIndex = m_random.below(static_cast<uint32_t>(list.size()));
+        m_record.indexDrawn(m_random.position(), st.currentIndex, list.size());
+    }
+    m_record.pressBegins(m_random.position(), st.currentIndex);
     // Further picks take the prizes that move up into the place of the one drawn.
     for (int32_t i = 0; i < count && !list.empty(); ++i) {
         st.currentIndex = std::min(st.currentIndex, list.size() - 1);
@@ -61,7 +64,9 @@ void DrawEngine::pressPrize()
         if (!m_options.repeatZJ)
             list.removeAt(st.currentIndex);
     }
+    m_record.press(st.temporaryLevel ? 0 : st.currentLevel, st.levelCaption, st.pressList, resultsSuffix());
     st.currentIndex = m_random.below(static_cast<uint32_t>(list.size()));
+    m_record.indexDrawn(m_random.position(), st.currentIndex, list.size());
     setRemaining(remaining - count);
     display::processPressList(st.pressList, m_options.display);
 
@@ -85,7 +90,7 @@ void DrawEngine::pressPrize()
         st.winners.push_back(line);
         st.results.push_back(line + "  " + st.levelCaption);
     }
-    saveResults();
+    saveResultsOfPress(st.pressList.size());
 
     if (lastPress) {
         st.currentLevel -= 1;
@@ -160,7 +165,7 @@ void DrawEngine::recordPictureNames()
     }
     if (st.pressRecord.empty())
         return;
-    saveResults();
+    saveResultsOfPress(st.pressRecord.size());
     m_host.resultsChanged(st.results);
 }
 
@@ -176,7 +181,8 @@ void DrawEngine::rollPicture()
                plan.end());
     while (plan.size() < kPicturesAhead) {
         size_t index = m_random.below(static_cast<uint32_t>(list.size()));
-        plan.push_back({index, std::string(list.at(index))});
+        plan.push_back({index, std::string(list.at(index)), m_random.position()});
+        m_record.indexPlanned(m_random.position(), index, list.size());
     }
     std::vector<std::string> paths;
     paths.reserve(plan.size());
@@ -188,6 +194,7 @@ void DrawEngine::rollPicture()
         switch (m_host.showRollingPicture(paths[i])) {
         case PictureShown::Shown:
             m_state.currentIndex = plan[i].index;
+            m_record.indexShown(plan[i].position);
             if (m_host.isLabelVisible(Label::GdArea1))
                 m_host.setLabelText(Label::GdArea1, pictureName(plan[i].entry));
             plan.erase(plan.begin() + static_cast<std::ptrdiff_t>(i));

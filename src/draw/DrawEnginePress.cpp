@@ -68,7 +68,7 @@ void DrawEngine::pressRegular()
         return;
 
     st.currentIndex = m_random.below(static_cast<uint32_t>(st.drawList.size()));
-    m_record.indexDrawn(m_random.position(), st.currentIndex);
+    m_record.indexDrawn(m_random.position(), st.currentIndex, st.drawList.size());
     m_host.setLabelText(Label::GdArea1, "");
     st.pressList.clear();
     pickWinners(count);
@@ -126,7 +126,7 @@ bool DrawEngine::drawFromStoppedRoll(bool& lastPress)
     // The first winner is the entry the last tick pointed at, if that tick still fits the list.
     if (st.currentIndex >= st.drawList.size()) {
         st.currentIndex = m_random.below(static_cast<uint32_t>(st.drawList.size()));
-        m_record.indexDrawn(m_random.position(), st.currentIndex);
+        m_record.indexDrawn(m_random.position(), st.currentIndex, st.drawList.size());
     }
     pickWinners(count);
     setRemaining(st.levelRemaining - static_cast<int32_t>(st.pressRecord.size()));
@@ -216,7 +216,7 @@ void DrawEngine::pickWinners(int32_t count)
         else if (!m_options.repeatZJ)
             st.drawList.removeAt(st.currentIndex);
         st.currentIndex = m_random.below(static_cast<uint32_t>(st.drawList.size()));
-        m_record.indexDrawn(m_random.position(), st.currentIndex);
+        m_record.indexDrawn(m_random.position(), st.currentIndex, st.drawList.size());
     }
     // On disk before the pop-up shows them: pulling the plug cannot draw them again.
     m_record.press(st.temporaryLevel ? 0 : st.currentLevel, st.levelCaption, st.pressRecord, resultsSuffix());

@@ -24,15 +24,26 @@ void DrawEngine::recordPress()
         st.results.push_back(line + suffix);
         st.levelList.push_back(line + suffix);
     }
-    // Every press goes to disk at once: a crash in the middle of the event loses no winner.
-    m_record.flush();
-    if (saveResults())
-        m_record.event("recorded", {{"winners", std::to_string(st.pressRecord.size())}});
+    saveResultsOfPress(st.pressRecord.size());
     m_host.resultsChanged(st.results);
+}
+
+// Every press goes to disk at once: a crash in the middle of the event loses no winner. The
+// record is on the disk first, and then says that the results hold the press.
+bool DrawEngine::saveResultsOfPress(size_t winners)
+{
+    m_record.flush();
+    if (!saveResults())
+        return false;
+    m_record.event("recorded", {{"winners", std::to_string(winners)}});
+    return true;
 }
 
 std::string DrawEngine::resultsSuffix() const
 {
+    // The prize and picture draws add the level only.
+    if (m_options.mode == 3 || m_options.mode == 4)
+        return "  " + m_state.levelCaption;
     std::string suffix = "  " + m_state.levelCaption;
     if (m_options.listAwardShow)
         suffix += "  " + m_state.awardCaption;

@@ -35,9 +35,17 @@ void DrawEngine::noteState()
                              {"perPress", std::to_string(st.perPress)},
                              {"serial", std::to_string(st.serialCounter)},
                              {"levelDone", st.levelDone ? "1" : "0"},
+                             {"temporary", st.temporaryLevel ? "1" : "0"},
+                             {"aside", st.temporaryListPutAside ? "1" : "0"},
                              {"title", record::fromGbk(st.levelCaption)},
                              {"award", record::fromGbk(st.awardCaption)},
                              {"list", list}});
+}
+
+void DrawEngine::noteRemovedEarlierWinners()
+{
+    m_record.event("remove-earlier", {{"SerialNumber", m_options.display.serialNumber ? "1" : "0"},
+                                      {"Space", record::fromGbk(m_options.display.space)}});
 }
 
 bool DrawEngine::offerResume()
@@ -100,12 +108,17 @@ void DrawEngine::resumeFrom(const RecordReplay& replay, const std::string& recor
     st.perPress = std::max(1, integer(state, "perPress"));
     st.serialCounter = integer(state, "serial");
     st.currentListFile = m_folder.file(state.get("list", "Text.txt"));
+    // Inside a temporary level the draw comes back to the level it interrupted (kept in the
+    // settings) and, when the level had its own list, to the list waiting in List/sy.txt.
+    st.temporaryLevel = state.get("temporary") == "1";
+    st.temporaryListPutAside = st.temporaryLevel && state.get("aside") == "1";
     // The winners of a press that was on the screen when the program ended were drawn in
     // front of the audience: they are recorded now rather than drawn again.
-    for (const std::string& w : replay.pending()) {
+    for (const std::string& w : replay.pendingWinners()) {
         st.winners.push_back(w);
         st.results.push_back(w + replay.pendingSuffix());
-        st.levelList.push_back(w + replay.pendingSuffix());
+        if (m_options.mode != 3)  // the prize draw keeps no level list
+            st.levelList.push_back(w + replay.pendingSuffix());
     }
     st.levelRemaining -= static_cast<int32_t>(replay.pending().size());
     st.levelDrawn = st.levelTotal - st.levelRemaining;
@@ -121,7 +134,8 @@ void DrawEngine::resumeFrom(const RecordReplay& replay, const std::string& recor
     showLevelBackground(st.currentLevel, true);
     showPrizePicture(st.currentLevel, m_options.awardPicinPop);
     st.currentIndex = m_random.below(static_cast<uint32_t>(st.drawList.size()));
-    if (st.levelRemaining <= 0 && st.currentLevel > 0) {
+    // A finished temporary level goes back at the next key, as it would have.
+    if (st.levelRemaining <= 0 && st.currentLevel > 0 && !st.temporaryLevel) {
         if (m_options.mode == 2)
             st.levelDone = true;
         else
@@ -129,6 +143,8 @@ void DrawEngine::resumeFrom(const RecordReplay& replay, const std::string& recor
     }
     if (m_options.mode == 2)
         showRollingLabels(std::min(st.levelRemaining, st.perPress));
+    else if (m_options.mode == 4)
+        setUpPictureArea();
     else if (!st.drawList.empty())
         showRandomEntry(Label::GdArea1);  // not a name from the list as it was before the draw
     m_host.resultsChanged(st.results);

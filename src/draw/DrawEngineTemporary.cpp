@@ -41,14 +41,18 @@ void DrawEngine::startTemporaryLevel()
             // Without its copy on disk the interrupted list must stay the draw list.
             reportError("抽奖名单无法保存,临时奖级从当前名单抽取: " + error);
         } else {
+            m_record.event("aside");
             s.writeString(kTemporary, "TxtFileName", ProgramFolder::toStored(st.currentListFile));
             st.temporaryListPutAside = true;
             std::string temporaryList = m_folder.file("List/TempList.txt");
             std::string loadError;
             if (fileExists(temporaryList) && st.drawList.loadFile(temporaryList, &loadError)) {
                 st.currentListFile = temporaryList;
-                if (!s.readBool("Option", "TempListClear", false))
+                m_record.list("draw", m_folder.path(), temporaryList, st.drawList.size());
+                if (!s.readBool("Option", "TempListClear", false)) {
                     st.drawList.removeEarlierWinners(st.winners, m_options.display.serialNumber, m_options.display.space);
+                    noteRemovedEarlierWinners();
+                }
             } else if (!loadError.empty()) {
                 reportError("临时奖级名单无法读取: " + loadError);
             }
@@ -66,6 +70,7 @@ void DrawEngine::startTemporaryLevel()
     st.perPress = std::clamp(s.readInteger(kTemporary, "AAT", 1), 1, st.levelTotal);
     setStatLine();
     st.currentLevel = 1;
+    m_record.level(0, st.levelTotal, st.perPress, st.levelCaption);
 
     if (m_options.aniPopCaption)
         m_host.setPopupCaption(st.levelCaption);
@@ -77,6 +82,7 @@ void DrawEngine::startTemporaryLevel()
     else if (m_options.mode == 4)
         setUpPictureArea();
     resume();
+    noteState();
 }
 
 // Puts the interrupted list back from List/sy.txt; the temporary candidates not drawn go to
@@ -96,9 +102,11 @@ void DrawEngine::restorePutAsideList()
         return;
     }
     st.drawList = std::move(restored);
+    m_record.event("restore");
     std::string stored = m_settings.readString(kTemporary, "TxtFileName", "");
     st.currentListFile = stored.empty() ? m_folder.file("Text.txt") : m_folder.resolve(stored);
     st.drawList.removeEarlierWinners(st.winners, m_options.display.serialNumber, m_options.display.space);
+    noteRemovedEarlierWinners();
     st.currentIndex = m_random.below(static_cast<uint32_t>(st.drawList.size()));
     st.temporaryListPutAside = false;
     sizeRollingLabels();
@@ -132,6 +140,7 @@ bool DrawEngine::returnFromTemporaryLevel()
     st.perPress = std::max(1, s.readInteger("JxNumberAAT", "r" + n, 1));
     setLevelTexts(s.readString("JxTitle", "RzEdit" + n, ""), s.readString("JxAward", "AWRzEdit" + n, ""));
     setStatLine();
+    m_record.level(level, st.levelTotal, st.perPress, st.levelCaption, st.levelRemaining);
     showTipCaption(true);
     bool rollsAtOnce = m_options.mode == 1 || m_options.mode == 3;
     if (rollsAtOnce && m_options.aniPopCaption)
@@ -142,6 +151,7 @@ bool DrawEngine::returnFromTemporaryLevel()
     showPrizePicture(level, m_options.awardPicinPop);
     if (m_options.mode == 4)
         setUpPictureArea();
+    noteState();
     return true;
 }
 

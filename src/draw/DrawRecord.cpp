@@ -4,6 +4,7 @@
 #include "draw/DrawOptions.h"
 #include "draw/Sha256.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -16,6 +17,7 @@ namespace lotavo {
 namespace {
 
 const char* const kProgramVersion = "5.4";
+const char* const kTemporaryListFile = "List/TempList.txt";
 
 std::string relativeTo(const std::string& folder, const std::string& path)
 {
@@ -166,6 +168,7 @@ void DrawRecord::seed(uint32_t value)
 {
     ++m_seeds;
     m_lastSeed = value;
+    m_planned.clear();
     char clock[32];
     unsigned ms = value % 1000, s = value / 1000 % 60, m = value / 60000 % 60, h = value / 3600000;
     std::snprintf(clock, sizeof clock, "%02u:%02u:%02u.%03u", h, m, s, ms);
@@ -181,6 +184,14 @@ void DrawRecord::options(const DrawOptions& o)
         {"SerialNumber", flag(o.display.serialNumber)},
         {"Space", record::fromGbk(o.display.space)},
         {"AllowDeleteR", flag(o.allowDeleteR)},
+        // What the prize draw's results hold of a prize is what the pop-up shows of it.
+        {"ShowOnly", flag(o.display.showOnly)},
+        {"ShowOnlyPop", flag(o.display.showOnlyPop)},
+        {"ShowStr", std::to_string(o.display.showStrP) + "," + std::to_string(o.display.showStrO)},
+        {"PopShowStr", std::to_string(o.display.popShowStrP) + "," + std::to_string(o.display.popShowStrO)},
+        {"PrivacyStar", flag(o.display.privacyStar)},
+        {"Star", std::to_string(o.display.starP) + "," + std::to_string(o.display.starO)},
+        {"PrivacyChr", record::fromGbk(o.display.privacyChr)},
     };
     std::string key;
     for (const auto& [k, v] : fields)
@@ -204,19 +215,47 @@ void DrawRecord::level(int level, int32_t total, int32_t perPress, std::string_v
 
 void DrawRecord::list(std::string_view role, const std::string& folder, const std::string& path, size_t entries)
 {
-    write({"list",
-           {{"role", std::string(role)},
-            {"file", relativeTo(folder, path)},
-            {"sha256", sha256OfFile(path)},
-            {"entries", std::to_string(entries)}}},
-          false);
+    std::string file = relativeTo(folder, path);
+    record::Fields fields {{"role", std::string(role)},
+                           {"file", file},
+                           {"sha256", sha256OfFile(path)},
+                           {"entries", std::to_string(entries)}};
+    // The temporary level's list is rewritten by the program when the level ends (it keeps
+    // the candidates not drawn): the record keeps its bytes, so the draw stays verifiable.
+    std::string bytes;
+    if (file == kTemporaryListFile && readWholeFile(path, bytes))
+        fields.emplace_back("content", record::fromGbk(bytes));
+    write({"list", std::move(fields)}, false);
 }
 
-void DrawRecord::indexDrawn(uint64_t position, size_t index)
+void DrawRecord::indexDrawn(uint64_t position, size_t index, size_t listSize)
 {
     m_indexPosition = position;
     m_indexValue = index;
+    m_indexSize = listSize;
     m_indexSeed = m_seeds;
+}
+
+void DrawRecord::indexPlanned(uint64_t position, size_t index, size_t listSize)
+{
+    // Pictures planned but never shown (not decodable, or their entry left the list) are
+    // forgotten once enough newer ones were planned.
+    constexpr size_t kKept = 64;
+    if (m_planned.size() >= kKept)
+        m_planned.erase(m_planned.begin());
+    m_planned.push_back({position, index, listSize});
+}
+
+void DrawRecord::indexShown(uint64_t position)
+{
+    auto it = std::find_if(m_planned.begin(), m_planned.end(), [&](const Planned& p) { return p.position == position; });
+    if (it == m_planned.end()) {
+        // Planned before the last seed: its position counts from a seed that is gone.
+        m_indexValue = SIZE_MAX;
+        return;
+    }
+    indexDrawn(it->position, it->index, it->listSize);
+    m_planned.erase(it);
 }
 
 void DrawRecord::pressBegins(uint64_t position, size_t index)
@@ -225,6 +264,7 @@ void DrawRecord::pressBegins(uint64_t position, size_t index)
     m_pressIndex = index;
     m_pressIndexKnown = m_indexValue == index && m_indexSeed == m_seeds;
     m_pressIndexPosition = m_indexPosition;
+    m_pressIndexSize = m_indexSize;
 }
 
 void DrawRecord::press(int level, std::string_view title, const EntryList& winners, std::string_view resultsSuffix)
@@ -237,6 +277,8 @@ void DrawRecord::press(int level, std::string_view title, const EntryList& winne
         {"indexAt", m_pressIndexKnown ? std::to_string(m_pressIndexPosition) : "?"},
         {"suffix", record::fromGbk(resultsSuffix)},
     };
+    if (m_pressIndexKnown)
+        fields.emplace_back("indexOf", std::to_string(m_pressIndexSize));
     for (const std::string& winner : winners)
         fields.emplace_back("winner", record::fromGbk(winner));
     // Handed to the system at once, before the pop-up shows the winners: a killed program

@@ -48,8 +48,13 @@ public:
     void level(int level, int32_t total, int32_t perPress, std::string_view title, int32_t remaining = -1);
     // A list file loaded: `role` "draw" (the draw list), "exclude" (an exclusion list).
     void list(std::string_view role, const std::string& folder, const std::string& path, size_t entries);
-    // Where the current index was drawn: the roll's tick (or a pick) drew it at `position`.
-    void indexDrawn(uint64_t position, size_t index);
+    // Where the current index was drawn: the roll's tick (or a pick) drew it at `position`
+    // from a list of `listSize` entries.
+    void indexDrawn(uint64_t position, size_t index, size_t listSize);
+    // The picture roll draws its indexes ahead: each is noted when drawn, and becomes the
+    // current index when its picture is shown.
+    void indexPlanned(uint64_t position, size_t index, size_t listSize);
+    void indexShown(uint64_t position);
     // A press: the generator's position before its first pick, the index it starts from,
     // the winners as drawn, and what the results lines add to each.
     void pressBegins(uint64_t position, size_t index);
@@ -78,11 +83,18 @@ private:
     uint32_t m_lastSeed = 0;
     uint64_t m_indexPosition = 0;
     size_t m_indexValue = SIZE_MAX;
+    size_t m_indexSize = 0;
+    struct Planned {
+        uint64_t position;
+        size_t index, listSize;
+    };
+    std::vector<Planned> m_planned;  // since the last seed, not shown yet
     uint32_t m_indexSeed = 0;
     uint64_t m_pressPosition = 0;
     size_t m_pressIndex = 0;
     bool m_pressIndexKnown = false;
     uint64_t m_pressIndexPosition = 0;
+    size_t m_pressIndexSize = 0;
 };
 
 }  // namespace lotavo

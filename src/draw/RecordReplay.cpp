@@ -3,6 +3,8 @@
 #include "draw/AtomicFile.h"
 #include "draw/DisplayText.h"
 #include "draw/Gbk.h"
+#include "draw/ListEncoding.h"
+#include "draw/ProgramFolder.h"
 #include "draw/Sha256.h"
 
 #include <algorithm>
@@ -23,6 +25,17 @@ uint64_t number(const record::Line& line, const char* key)
     return n;
 }
 
+// "p,o" of a position and a count; the defaults when absent.
+void pair(const record::Line& line, const char* key, int32_t& first, int32_t& second)
+{
+    std::string value = line.get(key);
+    size_t comma = value.find(',');
+    if (comma == std::string::npos)
+        return;
+    first = static_cast<int32_t>(std::strtol(value.c_str(), nullptr, 10));
+    second = static_cast<int32_t>(std::strtol(value.c_str() + comma + 1, nullptr, 10));
+}
+
 std::filesystem::path normal(std::string p)
 {
     while (p.size() > 1 && p.back() == '/')
@@ -41,7 +54,9 @@ void RecordReplay::apply(const record::Line& line, size_t lineNumber)
         if (m_resultsName.empty())
             m_resultsName = record::toGbk(line.get("results"));
     } else if (k == "seed") {
-        m_random.seed(static_cast<uint32_t>(number(line, "value")));
+        m_seed = static_cast<uint32_t>(number(line, "value"));
+        m_random.seed(m_seed);
+        m_sizes.clear();
         m_seeded = true;
     } else if (k == "options") {
         m_delRepaet = line.get("DelRepaetEnable") == "1";
@@ -49,10 +64,20 @@ void RecordReplay::apply(const record::Line& line, size_t lineNumber)
         m_serialOn = line.get("SerialNumber") == "1";
         m_space = record::toGbk(line.get("Space"));
         m_allowDeleteR = line.get("AllowDeleteR") == "1";
+        m_mode = static_cast<int>(std::strtol(line.get("mode", "1").c_str(), nullptr, 10));
+        m_display = DisplayOptions();
+        m_display.showOnly = line.get("ShowOnly") == "1";
+        m_display.showOnlyPop = line.get("ShowOnlyPop") == "1";
+        pair(line, "ShowStr", m_display.showStrP, m_display.showStrO);
+        pair(line, "PopShowStr", m_display.popShowStrP, m_display.popShowStrO);
+        m_display.privacyStar = line.get("PrivacyStar") == "1";
+        pair(line, "Star", m_display.starP, m_display.starO);
+        m_display.privacyChr = record::toGbk(line.get("PrivacyChr", "*"));
     } else if (k == "level") {
         m_remaining = static_cast<int64_t>(number(line, line.get("remaining").empty() ? "total" : "remaining"));
         m_perPress = static_cast<int64_t>(number(line, "perPress"));
-        if (line.get("remaining").empty())
+        // A temporary level (level 0) adds its winners to the level it interrupted.
+        if (line.get("remaining").empty() && line.get("level") != "0")
             m_levelResults.clear();
     } else if (k == "list") {
         loadList(line);
@@ -85,6 +110,7 @@ void RecordReplay::apply(const record::Line& line, size_t lineNumber)
         notes.push_back("抽奖记录第" + std::to_string(lineNumber) + "行: 程序曾在写入记录时中断,不完整的一行(" +
                         line.get("bytes") + "字节)已被去掉");
     }
+    noteSize();
     // A draw ends with the end of its last level, a normal close or a redraw; a resumed
     // one goes on in the same record.
     if (k == "end" || k == "finished" || k == "redraw")
@@ -93,12 +119,30 @@ void RecordReplay::apply(const record::Line& line, size_t lineNumber)
         m_finished = false;
 }
 
+EntryList RecordReplay::pendingWinners() const
+{
+    EntryList lines = m_pending;
+    if (m_mode == 3) {
+        // The prize draw records the prize as the pop-up shows it.
+        DisplayOptions shown = m_display;
+        shown.serialNumber = m_serialOn;
+        shown.space = m_space;
+        display::processPressList(lines, shown);
+    } else if (m_mode == 4) {
+        // The picture draw records the picture's name.
+        for (std::string& line : lines)
+            line = baseNameWithoutExtension(display::withoutSerialPrefix(line, m_serialOn, m_space));
+    }
+    return lines;
+}
+
 void RecordReplay::takePending()
 {
-    for (const std::string& w : m_pending) {
+    for (const std::string& w : pendingWinners()) {
         m_winners.push_back(w);
         m_results.push_back(w + m_suffix);
-        m_levelResults.push_back(w + m_suffix);
+        if (m_mode != 3)  // the prize draw keeps no level list
+            m_levelResults.push_back(w + m_suffix);
     }
     m_pending.clear();
 }
@@ -131,6 +175,18 @@ std::string RecordReplay::where() const
 void RecordReplay::loadList(const record::Line& line)
 {
     std::string file = line.get("file");
+    if (std::vector<std::string> content = line.all("content"); !content.empty()) {
+        // A list the program rewrites itself, kept in the record as it was loaded.
+        std::string bytes = record::toGbk(content.front());
+        Sha256 digest;
+        digest.update(bytes);
+        if (digest.hexDigest() != line.get("sha256"))
+            throw Failure {"抽奖记录中保存的名单 " + file + " 与它的校验值不符"};
+        ByteBuffer buffer(bytes.begin(), bytes.end());
+        decodeToGbk(buffer, nullptr);
+        m_list.assign(parseLines(std::string_view(buffer.data(), buffer.size())));
+        return;
+    }
     std::string path = std::filesystem::path(file).is_absolute() ? file : m_folder + "/" + file;
     std::string sha = sha256OfFile(path);
     if (sha.empty())
@@ -158,20 +214,8 @@ void RecordReplay::press(const record::Line& line)
     takePending();
     std::vector<std::string> winners = line.all("winner");
     uint64_t position = number(line, "position");
-    size_t index = number(line, "index");
+    size_t index = startIndex(line, label);
     size_t size = m_list.size();
-    std::string indexAt = line.get("indexAt");
-    if (indexAt != "?") {
-        uint64_t at = number(line, "indexAt");
-        if (at == 0 || at - 1 < m_random.position() || at > position)
-            throw Failure {label + ": 随机数的位置与记录不符"};
-        m_random.skip(at - 1 - m_random.position());
-        size_t expected = m_random.below(static_cast<uint32_t>(size));
-        if (expected != index)
-            throw Failure {label + ": 起始位置 " + std::to_string(index) + " 不是由种子得出的 " + std::to_string(expected)};
-    } else if (index >= std::max<size_t>(size, 1)) {
-        throw Failure {label + ": 起始位置超出名单"};
-    }
     if (position < m_random.position())
         throw Failure {label + ": 随机数的位置与记录不符"};
     m_random.skip(position - m_random.position());
@@ -180,6 +224,52 @@ void RecordReplay::press(const record::Line& line)
     int64_t drawn = static_cast<int64_t>(winners.size());
     if (drawn > due || (drawn < due && size >= static_cast<size_t>(due) && !m_delRepaet))
         throw Failure {label + ": 抽出 " + std::to_string(drawn) + " 人,本奖项这次应抽 " + std::to_string(due) + " 人"};
+    if (m_mode == 3)
+        pressPrize(winners, index, label);
+    else
+        pressPeople(winners, index, label);
+    m_remaining -= drawn;
+    m_suffix = record::toGbk(line.get("suffix"));
+    m_winnerCount += static_cast<int>(drawn);
+    notes.push_back(label + ": " + std::to_string(drawn) + " 人,与种子、位置和名单相符");
+}
+
+// The index the press starts from: drawn at a known position of the generator from a list
+// of a known size, or (a list that changed since) only inside the list.
+size_t RecordReplay::startIndex(const record::Line& line, const std::string& label)
+{
+    size_t index = number(line, "index");
+    size_t size = m_list.size();
+    if (line.get("indexAt") == "?") {
+        if (index >= std::max<size_t>(size, 1))
+            throw Failure {label + ": 起始位置超出名单"};
+        return index;
+    }
+    uint64_t at = number(line, "indexAt");
+    size_t drawnFrom = line.get("indexOf").empty() ? size : number(line, "indexOf");
+    // The picture roll draws its pictures ahead, so its index may come from before the last
+    // press; the other draws take an index drawn since (the last pick of a press draws the
+    // next press's first index).
+    bool ahead = m_mode == 4;
+    if (at == 0 || at > number(line, "position") || (!ahead && at < m_random.position()))
+        throw Failure {label + ": 随机数的位置与记录不符"};
+    if (m_sizes.count(drawnFrom) == 0)
+        throw Failure {label + ": 起始位置所依据的名单人数 " + std::to_string(drawnFrom) + " 不是名单曾有的人数"};
+    RandomGenerator generator;
+    generator.seed(m_seed);
+    generator.skip(at - 1);
+    size_t expected = generator.below(static_cast<uint32_t>(drawnFrom));
+    if (expected != index)
+        throw Failure {label + ": 起始位置 " + std::to_string(index) + " 不是由种子得出的 " + std::to_string(expected)};
+    if (index >= std::max<size_t>(size, 1))
+        throw Failure {label + ": 起始位置超出名单"};
+    return index;
+}
+
+// The regular, multi-line and picture draws: each winner leaves the list and the next one is
+// drawn from what is left.
+void RecordReplay::pressPeople(const std::vector<std::string>& winners, size_t index, const std::string& label)
+{
     for (size_t i = 0; i < winners.size(); ++i) {
         if (m_list.empty())
             throw Failure {label + ": 名单已空,记录中却还有中奖者"};
@@ -196,10 +286,26 @@ void RecordReplay::press(const record::Line& line)
             m_list.removeAt(index);
         index = m_random.below(static_cast<uint32_t>(m_list.size()));
     }
-    m_remaining -= drawn;
-    m_suffix = record::toGbk(line.get("suffix"));
-    m_winnerCount += static_cast<int>(drawn);
-    notes.push_back(label + ": " + std::to_string(drawn) + " 人,与种子、位置和名单相符");
+}
+
+// The prize draw: the prizes that move up into the place of the one drawn are the next ones;
+// the generator draws once after the press.
+void RecordReplay::pressPrize(const std::vector<std::string>& winners, size_t index, const std::string& label)
+{
+    for (size_t i = 0; i < winners.size(); ++i) {
+        if (m_list.empty())
+            throw Failure {label + ": 名单已空,记录中却还有奖品"};
+        index = std::min(index, m_list.size() - 1);
+        std::string entry(m_list.at(index));
+        std::string recorded = record::toGbk(winners[i]);
+        if (entry != recorded)
+            throw Failure {label + ": 第" + std::to_string(i + 1) + "个奖品按种子和名单应为 " + gbk::toUtf8(entry) +
+                           ",记录中却是 " + gbk::toUtf8(recorded)};
+        m_pending.push_back(recorded);
+        if (!m_repeat)
+            m_list.removeAt(index);
+    }
+    m_random.below(static_cast<uint32_t>(m_list.size()));
 }
 
 void RecordReplay::strike(const record::Line& line)

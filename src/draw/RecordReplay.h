@@ -1,11 +1,13 @@
 #pragma once
 
 #include "draw/DrawList.h"
+#include "draw/DrawOptions.h"
 #include "draw/ListFile.h"
 #include "draw/RandomGenerator.h"
 #include "draw/RecordLine.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,8 @@ public:
     const EntryList& levelResults() const { return m_levelResults; }
     // A press drawn but not recorded, and what its results lines add.
     const EntryList& pending() const { return m_pending; }
+    // The same winners as the results file and the winners list hold them.
+    EntryList pendingWinners() const;
     const std::string& pendingSuffix() const { return m_suffix; }
     const record::Line& lastState() const { return m_state; }
     const std::string& resultsName() const { return m_resultsName; }
@@ -50,11 +54,19 @@ private:
     void press(const record::Line& line);
     void strike(const record::Line& line);
     void takePending();
+    void pressPrize(const std::vector<std::string>& winners, size_t index, const std::string& label);
+    void pressPeople(const std::vector<std::string>& winners, size_t index, const std::string& label);
+    size_t startIndex(const record::Line& line, const std::string& label);
+    void noteSize() { m_sizes.insert(m_list.size()); }
 
     std::string m_folder;
     std::string m_recordFolder;
     std::string m_resultsName;
     RandomGenerator m_random;
+    uint32_t m_seed = 0;
+    std::set<size_t> m_sizes;  // the sizes the list had since the seed
+    int m_mode = 1;
+    DisplayOptions m_display;
     bool m_seeded = false;
     bool m_delRepaet = false, m_repeat = false, m_serialOn = false, m_allowDeleteR = false;
     std::string m_space = ".";
