@@ -80,19 +80,44 @@ Verification verifyRecord(const std::string& folder, const std::string& recordPa
     return out;
 }
 
+namespace {
+
+// The n of a session's "(n)" suffix (1 without one): a later session of the same minute has a
+// higher n. It orders records whose times the file system could not tell apart.
+int sessionNumber(const std::string& name)
+{
+    auto close = name.rfind(')');
+    auto open = name.rfind('(', close);
+    if (close == std::string::npos || open == std::string::npos || close != name.rfind('.') - 1)
+        return 1;
+    int n = 0;
+    for (size_t i = open + 1; i < close; ++i) {
+        if (name[i] < '0' || name[i] > '9' || n > 100000)
+            return 1;
+        n = n * 10 + (name[i] - '0');
+    }
+    return n;
+}
+
+}  // namespace
+
 std::string newestRecord(const std::string& folder)
 {
     std::error_code ec;
     std::string best;
     std::filesystem::file_time_type bestTime;
+    int bestNumber = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         std::string name = entry.path().filename().string();
         if (!entry.is_regular_file(ec) || name.find("抽奖记录") == std::string::npos)
             continue;
+        // Times are coarse (a few milliseconds): two sessions a moment apart may share one.
         auto time = entry.last_write_time(ec);
-        if (best.empty() || time > bestTime) {
+        int number = sessionNumber(name);
+        if (best.empty() || time > bestTime || (time == bestTime && number > bestNumber)) {
             best = entry.path().string();
             bestTime = time;
+            bestNumber = number;
         }
     }
     return best;
