@@ -15,8 +15,9 @@ pid=$!
 wait_window "Lotavo软件版" 60 >/dev/null || fail "no draw screen"
 sleep 1
 
-# 设定 > 查看名单 from the draw screen's context menu.
-xdotool mousemove 960 600 click 3; sleep 0.5
+# 设定 > 查看名单 from the draw screen's context menu, opened on the background (the texts and
+# rolling labels open their own menu).
+xdotool mousemove 600 400 click 3; sleep 0.5
 xdotool key Down Down Right; sleep 0.3; xdotool key Down Return
 editor=$(wait_window "编辑抽奖名单" 10) || fail "no list editor"
 eval "$(xdotool getwindowgeometry --shell "$editor")"

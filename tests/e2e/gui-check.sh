@@ -119,7 +119,7 @@ prepare_mode "$temp" 1
 launch "$temp"
 press 0.6; press 0.6          # level 3: five in one press
 press 0.6; press 0.6          # level 2: the first of three
-xdotool mousemove 960 540 click 3; sleep 0.5
+xdotool mousemove 600 400 click 3; sleep 0.5
 xdotool key Down Down Down Right Up Return
 wait_window "^临时奖项$" 5 >/dev/null || fail "no temporary-level dialog"
 xdotool key Tab Tab ctrl+a 2 Tab; sleep 0.3
