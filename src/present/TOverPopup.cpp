@@ -146,10 +146,12 @@ void TOverPopup::AALabel1Click()
 
 bool TOverPopup::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != AALabel1)
+    const QEvent::Type type = event->type();
+    if (watched != AALabel1 ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
         return QDialog::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         if (mouse->button() != Qt::LeftButton)
             return false;

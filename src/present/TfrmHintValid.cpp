@@ -111,10 +111,12 @@ void TfrmHintValid::keyPressEvent(QKeyEvent* event)
 
 bool TfrmHintValid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != RzBackground1)
+    const QEvent::Type type = event->type();
+    if (watched != RzBackground1 ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
         return QDialog::eventFilter(watched, event);
     auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         if (mouse->button() != Qt::LeftButton)
             return false;

@@ -48,15 +48,19 @@ QStringList winners(int count)
 }
 
 // Closes the modal award screen once it is up, with `key`; records how many lines it showed.
-void closeAwardScreenSoon(int* shownLines, Qt::Key key = Qt::Key_Escape)
+// The closing is called off when the returned guard goes, so that a screen that never opened
+// leaves no timer behind to fire into a later case.
+[[nodiscard]] std::unique_ptr<QObject> closeAwardScreenSoon(int* shownLines, Qt::Key key = Qt::Key_Escape)
 {
-    QTimer::singleShot(50, [=] {
+    auto guard = std::make_unique<QObject>();
+    QTimer::singleShot(50, guard.get(), [=] {
         auto* screen = qobject_cast<ui::TAwardShow*>(QApplication::activeModalWidget());
         if (!screen)
             return;
         *shownLines = screen->credits()->lineCount();
         QTest::keyClick(screen, key);
     });
+    return guard;
 }
 
 }  // namespace
@@ -258,17 +262,17 @@ void TAwardShowTest::drawScreenOpensItWithHomeEndAndAtTheEnd()
     ui::TFrmMain& screen = program.start();
 
     int shown = -1;
-    closeAwardScreenSoon(&shown);
+    auto closer = closeAwardScreenSoon(&shown);
     QTest::keyClick(&screen, Qt::Key_Home);
     QCOMPARE(shown, -1);  // no winners yet: nothing opens
 
     QTest::keyClick(&screen, Qt::Key_Space);  // five winners of the third prize
-    closeAwardScreenSoon(&shown);
+    closer = closeAwardScreenSoon(&shown);
     QTest::keyClick(&screen, Qt::Key_Home);
     QCOMPARE(shown, 5);
     QTest::keyClick(&screen, Qt::Key_Space);  // the multi-line draw waits: the roll again
     QTest::keyClick(&screen, Qt::Key_Space);  // the first of the second prize
-    closeAwardScreenSoon(&shown, Qt::Key_End);
+    closer = closeAwardScreenSoon(&shown, Qt::Key_End);
     QTest::keyClick(&screen, Qt::Key_End);   // the winners of the level only
     QCOMPARE(shown, 1);
 
@@ -279,7 +283,7 @@ void TAwardShowTest::drawScreenOpensItWithHomeEndAndAtTheEnd()
     QTest::keyClick(&screen, Qt::Key_Space);
     QTest::keyClick(&screen, Qt::Key_Space);  // the first prize
     shown = -1;
-    closeAwardScreenSoon(&shown);
+    closer = closeAwardScreenSoon(&shown);
     QTest::keyClick(&screen, Qt::Key_Space);  // the multi-line draw ends with the next key
     QVERIFY(screen.engine().state().drawOver);
     QCOMPARE(shown, 9);
