@@ -267,7 +267,11 @@ std::string IniStore::writeString(std::string_view section, std::string_view key
         m_lines.push_back(classify("[" + std::string(section) + "]"));
         m_lines.push_back(classify(std::string(key) + "=" + text));
     } else if (size_t at = findKey(range, key); at < m_lines.size()) {
-        m_lines[at] = classify(std::string(m_lines[at].name()) + "=" + text);
+        std::string line = std::string(m_lines[at].name()) + "=" + text;
+        // The start of the program writes back dozens of values that have not changed.
+        if (line == m_lines[at].text)
+            return {};
+        m_lines[at] = classify(line);
     } else {
         size_t insertAt = range.begin + 1;
         for (size_t i = range.begin + 1; i < range.end; ++i)
