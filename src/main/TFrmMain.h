@@ -325,6 +325,7 @@ private:
     bool m_terminate = false;
     bool m_closing = false;
     bool m_handlingKey = false;
+    bool m_firstFramePainted = false;
     int m_releasedDuringKey = 0;
     std::string m_backgroundPath;
     QString m_awardMusic;  // the award screen's music, kept from one opening to the next

@@ -35,10 +35,6 @@ std::string rollingName(size_t index)
 
 void TFrmMain::createDesignComponents()
 {
-    // Lower than the classic place: the glyphs of the 37-pixel font are taller than its 39-pixel box.
-    lblDesignStatus = createDesignStatusLabel(this, QPoint(8, 24), QPalette::WindowText, 140);
-    lblDesignStatus->setAttribute(Qt::WA_TransparentForMouseEvents);
-
     Resizer1 = new MoverSizer(this);
     imgAward->setMouseTracking(true);
     Panel1->setMouseTracking(true);
@@ -88,6 +84,12 @@ void TFrmMain::enterDesignMode(bool showInsideTexts)
 {
     Resizer1->setGrid(m_settings.readInteger("Option", "GridX", 5), m_settings.readInteger("Option", "GridY", 5));
     Resizer1->setActive(true);
+    // Made at the first use: the start of the program need not wait for its font and effect.
+    if (!lblDesignStatus) {
+        // Lower than the classic place: the glyphs of the 37-pixel font are taller than its 39-pixel box.
+        lblDesignStatus = createDesignStatusLabel(this, QPoint(8, 24), QPalette::WindowText, 140);
+        lblDesignStatus->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
     lblDesignStatus->show();
     lblDesignStatus->raise();
     N45->setChecked(true);
@@ -103,7 +105,8 @@ void TFrmMain::leaveDesignMode()
     saveDecorations();
     Resizer1->setActive(false);
     update();
-    lblDesignStatus->hide();
+    if (lblDesignStatus)
+        lblDesignStatus->hide();
     N45->setChecked(false);
     if (m_insideTextsShown)
         ShowInsideText(false);

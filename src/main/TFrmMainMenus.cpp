@@ -6,6 +6,7 @@
 #include "main/settings/IniStore.h"
 #include "present/CommonDialogs.h"
 #include "present/Pictures.h"
+#include "present/TFrmAniPop.h"
 #include "present/TfrmZJSList.h"
 #include "setup/TfrmControlPan.h"
 #include "setup/TTemporary.h"
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -376,6 +378,11 @@ void TFrmMain::mouseMoveEvent(QMouseEvent* event)
 
 bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // What the first frame does not need is made after it.
+    if (watched == ImgBG && event->type() == QEvent::Paint && !m_firstFramePainted) {
+        m_firstFramePainted = true;
+        QTimer::singleShot(0, this, [this] { m_pop->warmUp(); });
+    }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget && (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
         lblMainCaptionMouseMove(widget);

@@ -13,10 +13,12 @@
 #include "present/WinnerLabel.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -160,7 +162,36 @@ void TFrmAniPop::loadBackground()
         picture.delaysMs.push_back(0);
         imgPopBG->setPicture(std::move(picture));
     }
+    if (m_warm)
+        imgPopBG->prepare(size());
+}
+
+void TFrmAniPop::warmUp()
+{
+    if (m_warm)
+        return;
+    m_warm = true;
     imgPopBG->prepare(size());
+    // A full-screen window's fresh backing store is 33 MB at 3840x2160: faulting it in on the
+    // first show cost more than the whole paint of the winners.
+    create();
+    if (QBackingStore* store = backingStore()) {
+        const QRect all(QPoint(0, 0), size());
+        store->resize(all.size());
+        store->beginPaint(all);
+        if (QPaintDevice* device = store->paintDevice()) {
+            QPainter painter(device);
+            painter.fillRect(all, Qt::black);
+        }
+        store->endPaint();
+    }
+    const std::pair<const char*, const char*> winnerFonts[] = {{"FontName", "FontSize"},
+                                                               {"SingleFontName", "SingleFontSize"}};
+    for (auto [name, size] : winnerFonts) {
+        QFont font = storedFont(fromGbk(m_settings.readString("AniPopFont", name, gbk::literal("宋体"))),
+                                m_settings.readInteger("AniPopFont", size, 10));
+        QFontMetrics(font).horizontalAdvance(QStringLiteral("0123456789"));
+    }
 }
 
 bool TFrmAniPop::reloadBackground()

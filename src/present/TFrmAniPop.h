@@ -65,6 +65,10 @@ public:
     void writeBack();
     // While the settings lock is engaged the arrangement and font commands are hidden.
     void setSettingsLocked(bool locked);
+    // Readies what the first show would otherwise do while the audience waits: the background
+    // scaled to the screen, the native window with its backing store touched, the winners'
+    // font loaded. Called once the draw screen has painted its first frame.
+    void warmUp();
 
     // Called when the pop-up shows and hides, so the draw screen can hold its automatic
     // presses while the pop-up is up, and print the press when it closes.
@@ -173,6 +177,7 @@ private:
     bool m_firstRelease = true;
     QElapsedTimer m_showTime;
     bool m_showing = false;
+    bool m_warm = false;  // see warmUp()
     bool m_closing = false;
     bool m_design = false;
     bool m_confirm = false;

@@ -116,6 +116,30 @@ class TFrmAniPopTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Readied ahead (background scaled on a worker, window and backing store made), the
+    // pop-up must still show exactly what a cold one shows.
+    void aWarmedUpPopupShowsWhatAColdOneShows()
+    {
+        auto shownPicture = [](bool warm) {
+            Stage stage;
+            if (warm) {
+                stage.pop->warmUp();
+                QTest::qWait(300);  // the scaled background arrives from the worker
+            }
+            QImage shown;
+            stage.show(3, [&] {
+                shown = stage.pop->grab().toImage();
+                stage.closeNormally();
+            });
+            return shown;
+        };
+        QImage cold = shownPicture(false);
+        QImage warm = shownPicture(true);
+        QVERIFY(!cold.isNull());
+        QCOMPARE(warm.size(), cold.size());
+        QVERIFY(warm == cold);
+    }
+
     void closeKeyClosesOnlyAfterAKeyRelease()
     {
         Stage stage;
