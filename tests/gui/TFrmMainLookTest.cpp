@@ -1,7 +1,7 @@
 // Dressing the draw screen, offscreen: templates, the rolling area's font, colour,
 // transparency and alignment, the backgrounds and the sounds, each shown at once, stored, and
 // kept after a restart; and the files a user can point these commands at that cannot serve.
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
 
 #include "ModalAnswers.h"
 #include "draw/Clock.h"
@@ -33,31 +33,8 @@ using lotavo::test::ModalAnswers;
 
 namespace {
 
-struct Program {
-    lotavo::test::TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 9, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
-    Program()
-    {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
-        std::string list;
-        for (int i = 0; i < 30; ++i)
-            list += std::to_string(1000 + i) + G(" 参加者") + "\r\n";
-        lotavo::test::writeFile(folder.file("Text.txt"), list);
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
-    }
-    ui::TFrmMain& start()
-    {
-        screen.reset();
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        screen->FormCreate();
-        screen->show();
-        QApplication::processEvents();
-        return *screen;
-    }
+struct Program : lotavo::test::DrawScreenProgram {
+    Program() { numberedList(30); }
     template <typename T = QWidget>
     T* find(const char* name)
     {

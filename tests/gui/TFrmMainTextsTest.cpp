@@ -1,7 +1,7 @@
 // The texts of the draw screen offscreen: the title, bottom-line and marquee commands, the
 // label menu on a caption, a rolling label and an inserted text, what a restart brings back,
 // and the award screen's effect commands.
-#include "TestSupport.h"
+#include "DrawScreenProgram.h"
 
 #include "ModalAnswers.h"
 #include "draw/Clock.h"
@@ -35,31 +35,8 @@ using lotavo::test::ModalAnswers;
 
 namespace {
 
-struct Program {
-    lotavo::test::TempFolder folder;
-    std::unique_ptr<IniStore> settings;
-    FixedClock clock {LocalTime {2026, 12, 9, 14, 5, 0, 0}};
-    std::unique_ptr<ui::TFrmMain> screen;
-
-    Program()
-    {
-        std::filesystem::copy(qEnvironmentVariable("LOTAVO_DATA").toStdString(), folder.path(),
-                              std::filesystem::copy_options::recursive);
-        std::string list;
-        for (int i = 0; i < 30; ++i)
-            list += std::to_string(1000 + i) + G(" 参加者") + "\r\n";
-        lotavo::test::writeFile(folder.file("Text.txt"), list);
-        settings = std::make_unique<IniStore>(folder.file("lotavo.bin"));
-    }
-    ui::TFrmMain& start()
-    {
-        screen.reset();
-        screen = std::make_unique<ui::TFrmMain>(*settings, ProgramFolder(folder.path()), clock);
-        screen->FormCreate();
-        screen->show();
-        QApplication::processEvents();
-        return *screen;
-    }
+struct Program : lotavo::test::DrawScreenProgram {
+    Program() { numberedList(30); }
     ui::TFrmMain& restart()
     {
         screen->saveLayout();
