@@ -58,6 +58,20 @@ struct DrawScreenProgram {
         return *screen;
     }
 
+    // A restart on the same folder, after the close request has stored what it stores.
+    ui::TFrmMain& restart()
+    {
+        screen->saveLayout();
+        return start();
+    }
+
+    // The draw screen's part of that name (the pop-up window is a part of it too).
+    template <typename T = QWidget>
+    T* find(const char* name)
+    {
+        return screen->findChild<T*>(QString::fromLatin1(name));
+    }
+
     const SessionState& state() const { return screen->engine().state(); }
 };
 

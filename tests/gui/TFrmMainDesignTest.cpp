@@ -27,17 +27,6 @@ namespace {
 
 struct Program : lotavo::test::DrawScreenProgram {
     Program() { numberedList(30); }
-    // A restart on the same folder, after the close request has stored what it stores.
-    ui::TFrmMain& restart()
-    {
-        screen->saveLayout();
-        return start();
-    }
-    template <typename T = QWidget>
-    T* find(const char* name)
-    {
-        return screen->findChild<T*>(QString::fromLatin1(name));
-    }
 };
 
 // The mouse at `global`, a place on the screen: the widget moves under it while dragged.

@@ -35,11 +35,6 @@ namespace {
 
 struct Program : lotavo::test::DrawScreenProgram {
     Program() { numberedList(30); }
-    template <typename T = QWidget>
-    T* find(const char* name)
-    {
-        return screen->findChild<T*>(QString::fromLatin1(name));
-    }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
     QLabel* roll(int i) { return find<QLabel>(("LblGdArea" + std::to_string(i)).c_str()); }
     std::string option(const char* key) { return settings->readString("Option", key, ""); }

@@ -37,16 +37,6 @@ namespace {
 
 struct Program : lotavo::test::DrawScreenProgram {
     Program() { numberedList(30); }
-    ui::TFrmMain& restart()
-    {
-        screen->saveLayout();
-        return start();
-    }
-    template <typename T = QWidget>
-    T* find(const char* name)
-    {
-        return screen->findChild<T*>(QString::fromLatin1(name));
-    }
     // The draw screen's own menu item `name` (the pop-up window has items of the same names).
     QAction* item(const char* name)
     {
