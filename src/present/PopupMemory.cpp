@@ -7,6 +7,7 @@
 #include "present/QtText.h"
 #include "present/ScreenPlace.h"
 
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace lotavo::ui {
@@ -79,6 +80,15 @@ void PopupMemory::written(const std::string& error)
         return;
     m_writeFailed = true;
     showErrorMessage(QStringLiteral("设置无法保存:\r\r") + QString::fromStdString(error));
+}
+
+QMouseEvent* PopupMemory::dragEvent(QObject* watched, const QObject* handle, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched != handle ||
+        (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
+        return nullptr;
+    return static_cast<QMouseEvent*>(event);
 }
 
 }  // namespace lotavo::ui

@@ -9,7 +9,9 @@
 
 #include <string>
 
+class QEvent;
 class QMouseEvent;
+class QObject;
 class QWidget;
 
 namespace lotavo {
@@ -43,6 +45,10 @@ public:
     bool move(const QMouseEvent& event);
     bool release();
     bool dragging() const { return m_pressed; }
+
+    // The event as a button press, move or release on `handle`, the part the window is
+    // dragged by; null for every other event.
+    static QMouseEvent* dragEvent(QObject* watched, const QObject* handle, QEvent* event);
 
 private:
     std::string key(const char* suffix) const { return m_prefix + suffix; }

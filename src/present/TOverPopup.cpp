@@ -146,12 +146,10 @@ void TOverPopup::AALabel1Click()
 
 bool TOverPopup::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    if (watched != AALabel1 ||
-        (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
+    QMouseEvent* mouse = PopupMemory::dragEvent(watched, AALabel1, event);
+    if (!mouse)
         return QDialog::eventFilter(watched, event);
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (type) {
+    switch (mouse->type()) {
     case QEvent::MouseButtonPress:
         if (mouse->button() != Qt::LeftButton)
             return false;

@@ -111,12 +111,10 @@ void TfrmHintValid::keyPressEvent(QKeyEvent* event)
 
 bool TfrmHintValid::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    if (watched != RzBackground1 ||
-        (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
+    QMouseEvent* mouse = PopupMemory::dragEvent(watched, RzBackground1, event);
+    if (!mouse)
         return QDialog::eventFilter(watched, event);
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (type) {
+    switch (mouse->type()) {
     case QEvent::MouseButtonPress:
         if (mouse->button() != Qt::LeftButton)
             return false;
