@@ -7,7 +7,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xvfb-session.sh"
 failure_screenshot=$1
 work=$(mktemp -d)
 mkdir -p "$artefacts"
-cleanup() { [ -n "${pid:-}" ] && kill -9 "$pid" 2>/dev/null; stop_display; rm -rf "$work"; }
+# A program that has ended already must not stop the cleanup (set -e): the display would stay.
+cleanup() { [ -z "${pid:-}" ] || kill -9 "$pid" 2>/dev/null || true; stop_display; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; screenshot "$artefacts/$failure_screenshot" 2>/dev/null || true; exit 1; }
 
@@ -24,7 +25,8 @@ start_draw_screen() {
     pid=$!
     wait_window "Lotavo软件版" 30 >/dev/null && return 0
     echo "attempt $attempt: no draw screen; the program's log:"; cat "$work/log.txt"
-    kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+    # An aborted program is gone already: that must not end the check before the second attempt.
+    kill -9 "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true
     [ "$attempt" = 2 ] && fail "no draw screen"
     cp "$data/lotavo.bin" "$work/lotavo.bin"
   done

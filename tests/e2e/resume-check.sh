@@ -11,7 +11,7 @@ source "$here/../../tools/xvfb-session.sh"
 work=$(mktemp -d)
 mkdir -p "$artefacts"
 pid=
-cleanup() { [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null; stop_display; rm -rf "$work"; }
+cleanup() { [ -z "$pid" ] || kill -9 "$pid" 2>/dev/null || true; stop_display; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; screenshot "$artefacts/resume-failure.png" 2>/dev/null || true; cp "$work/log.txt" "$artefacts/resume-log.txt" 2>/dev/null || true; exit 1; }
 
@@ -50,7 +50,7 @@ launch_once() {
     fi
     sleep 0.2
   done
-  kill -9 "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true; pid=
+  kill -9 "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; pid=
   return 1
 }
 popup_up() { xdotool search --onlyvisible --name "^中奖人$" >/dev/null 2>&1; }
