@@ -16,3 +16,10 @@ if(LOTAVO_SANITIZE)
   target_compile_options(lotavo_common INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(lotavo_common INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The headers most window files, tests and benchmarks include, precompiled once per library.
+set(LOTAVO_QT_PCH_HEADERS
+  <QAction> <QApplication> <QCheckBox> <QColor> <QDialog> <QElapsedTimer> <QFont> <QFontMetrics>
+  <QImage> <QKeyEvent> <QLabel> <QLineEdit> <QMenu> <QMouseEvent> <QPainter> <QPixmap>
+  <QPushButton> <QScreen> <QSpinBox> <QString> <QTimer> <QWidget>
+  <algorithm> <functional> <memory> <string> <string_view> <vector>)
