@@ -481,7 +481,8 @@ private slots:
         f.editor->show();
         QElapsedTimer clock;
         clock.start();
-        // A timer of the windows stands in for painting: it keeps firing while the list loads.
+        // A timer of the windows stands in for painting: the longest it waits is how long the
+        // windows stand still while the list loads.
         qint64 last = 0, longestGap = 0;
         QTimer ticker;
         QObject::connect(&ticker, &QTimer::timeout, [&] {
