@@ -17,7 +17,7 @@ namespace lotavo::ui {
 
 namespace {
 
-// Space around the text, as QPlainTextEdit leaves it.
+// The space around the text and the tab stops of QPlainTextEdit, which the list editor had.
 constexpr int kMargin = 4;
 constexpr qreal kTabStop = 80;
 
@@ -278,7 +278,10 @@ QRect ListTextEdit::caretRect() const
 
 TextPosition ListTextEdit::positionAt(QPoint point) const
 {
-    const int row = point.y() < kMargin ? -1 : (point.y() - kMargin) / m_lineHeight;
+    // Points above the view (a drag past its top) fall on the lines scrolled out there.
+    int row = static_cast<int>(std::floor(double(point.y() - kMargin) / m_lineHeight));
+    if (point.y() >= 0)
+        row = std::max(row, 0);
     const int line = std::clamp(firstVisibleLine() + row, 0, m_text.count() - 1);
     QTextLayout layout;
     layLine(layout, line, false);

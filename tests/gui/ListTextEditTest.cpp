@@ -431,7 +431,8 @@ private slots:
         QCOMPARE(vertical->maximum(), 200 - vertical->pageStep());
 
         vertical->setValue(50);
-        QCOMPARE(e.edit->positionAt(QPoint(1, 6)), (TextPosition{50, 0}));
+        QCOMPARE(e.edit->positionAt(QPoint(1, 1)), (TextPosition{50, 0}));
+        QCOMPARE(e.edit->positionAt(QPoint(1, -1)), (TextPosition{49, 0}));
         // Below the last line and past a line's end are the last line and the line's end.
         vertical->setValue(vertical->maximum());
         QCOMPARE(e.edit->positionAt(QPoint(1000, e.edit->viewport()->height() + 100)), (TextPosition{199, 8}));
