@@ -48,8 +48,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     {
-        // The machine's load, to read the figures by: the editor's text document takes
-        // nearly all of the time and one core.
+        // The machine's load, to read the figures by: loading the list into the editor takes
+        // most of the time, on one core.
         std::ifstream load("/proc/loadavg");
         std::string average;
         load >> average;

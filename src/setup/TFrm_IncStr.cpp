@@ -151,8 +151,8 @@ bool TFrm_IncStr::generate(const std::string& startText, int64_t lines)
                                              QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
                                              sincePaint.restart();
                                          });
-    // Loading a long list into the editor takes far longer than making it; the bar turns
-    // into a busy indicator meanwhile.
+    // Writing a long list and loading it into the editor take longer than making it; the
+    // bar turns into a busy indicator meanwhile.
     ProgressBar1->setRange(0, 0);
     RzButton1->setText(QStringLiteral("载入中"));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -127,10 +127,8 @@ void TfrmCreateAw::RzButton1Click()
     std::string name = toGbk(Edit1->text());
     warnLongName(name);
     m_random.seed(SystemClock().utcMillisecondsOfDay());
-    EntryList existing = editor->lines();
-    EntryList entries = prize::createEntries(existing, static_cast<size_t>(count), name, m_random);
-    existing.insert(existing.end(), std::make_move_iterator(entries.begin()), std::make_move_iterator(entries.end()));
-    editor->setLines(existing);
+    EntryList entries = prize::createEntries(editor->lines(), static_cast<size_t>(count), name, m_random);
+    editor->appendLines(entries);
     if (entries.size() < static_cast<size_t>(count))
         showFadingMessage(QStringLiteral("六位奖品编号已经全部用完,只生成了%1个奖品").arg(entries.size()), 2);
 

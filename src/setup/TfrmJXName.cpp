@@ -3,23 +3,20 @@
 #include "setup/TfrmJXName.h"
 
 #include "draw/ListEncoding.h"
-#include "draw/Gbk.h"
 #include "draw/ImportText.h"
 #include "present/QtText.h"
 #include "present/CommonDialogs.h"
+#include "setup/EditorEntries.h"
 #include "setup/EditorPrompts.h"
 #include "setup/FindDialog.h"
-#include "setup/PlainTextBuilder.h"
+#include "setup/ListTextEdit.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QStatusBar>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -99,12 +96,10 @@ void TfrmJXName::createComponents()
     btnTools = addButton("btnTools", QStringLiteral(" 工具 "), createToolsMenu());
     layout->addWidget(ToolBar1);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new ListTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setTabChangesFocus(false);
     // 宋体 at 16 pixels; AR PL UMing is the Ming face here that keeps 宋体's grid (a Latin
     // character half a Chinese one), so the columns of imported spreadsheets line up.
     QFont font;
@@ -116,7 +111,7 @@ void TfrmJXName::createComponents()
     Memo1->setPalette(palette);
     Memo1->installEventFilter(this);
     Memo1->viewport()->installEventFilter(this);
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &TfrmJXName::Memo1Change);
+    connect(Memo1, &ListTextEdit::textChanged, this, &TfrmJXName::Memo1Change);
     layout->addWidget(Memo1, 1);
 
     StatusBar1 = new QStatusBar(this);
@@ -168,26 +163,19 @@ const std::string& TfrmJXName::listFile() const
 
 void TfrmJXName::showLines(const EntryList& lines)
 {
-    // One document for the whole list, set in one go: line by line, a list of a million
-    // entries would take minutes.
-    QTextDocument* previous = Memo1->document();
-    // The first document belongs to the text control, which deletes it when it is replaced.
-    bool ownPrevious = previous->parent() == Memo1;
-    QTextDocument* document = buildPlainTextDocument(lines, Memo1->font(), this);
-    document->setParent(Memo1);
+    // Every entry ends with a line break, as in the list file: the caret at the end is on a
+    // line of its own, ready for the next entry.
+    QStringList text = editorLinesOf(lines);
+    text.append(QString());
     m_loading = true;
-    Memo1->setDocument(document);
+    Memo1->setLines(std::move(text));
     m_loading = false;
-    if (ownPrevious)
-        delete previous;
     updateLineCount();
 }
 
 EntryList TfrmJXName::linesReporting(std::vector<std::u32string>* unmappable) const
 {
-    QByteArray utf8 = Memo1->toPlainText().toUtf8();
-    std::string gbkText = gbk::fromUtf8(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), unmappable);
-    return parseLines(gbkText);
+    return entriesOf(Memo1->lines(), unmappable);
 }
 
 EntryList TfrmJXName::lines() const
@@ -204,19 +192,14 @@ void TfrmJXName::setLines(const EntryList& lines)
 
 void TfrmJXName::appendLines(const EntryList& lines)
 {
-    EntryList all = this->lines();
-    all.insert(all.end(), lines.begin(), lines.end());
-    setLines(all);
+    Memo1->appendLines(editorLinesOf(lines));
 }
 
 int TfrmJXName::lineCount() const
 {
-    QTextDocument* document = Memo1->document();
-    int count = document->blockCount();
     // The line break after the last line opens no line of its own.
-    if (document->lastBlock().length() <= 1)
-        --count;
-    return count;
+    const QStringList& text = Memo1->lines();
+    return static_cast<int>(text.size()) - (text.last().isEmpty() ? 1 : 0);
 }
 
 void TfrmJXName::updateLineCount()
@@ -256,12 +239,10 @@ void TfrmJXName::tmAutoSaveTimer()
     m_autoSaveFailed = false;
 }
 
-void TfrmJXName::showCaret(int position, bool withLength)
+void TfrmJXName::showCaret(int line, int column, bool withLength)
 {
-    QTextBlock block = Memo1->document()->findBlock(position);
-    QString text = block.text();
-    int line = block.blockNumber();
-    int column = gbkLength(text.left(position - block.position()));
+    const QString& text = Memo1->lines().at(line);
+    column = gbkLength(text.left(column));
     if (withLength)
         lblCaret->setText(QStringLiteral("目前位于%1行%2列,此行字符长度%3").arg(line + 1).arg(column + 1).arg(gbkLength(text)));
     else
@@ -272,10 +253,10 @@ bool TfrmJXName::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Memo1 && event->type() == QEvent::KeyPress) {
         // Where the caret was before the key moves it.
-        showCaret(Memo1->textCursor().position(), false);
+        showCaret(Memo1->caret().line, Memo1->caret().column, false);
     } else if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonPress) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        showCaret(Memo1->cursorForPosition(mouse->position().toPoint()).position(), true);
+        TextPosition at = Memo1->positionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        showCaret(at.line, at.column, true);
     } else if (watched == m_page && event->type() == QEvent::Resize) {
         setGeometry(m_page->rect());
     }

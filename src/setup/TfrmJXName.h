@@ -14,7 +14,6 @@
 
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
 class QStatusBar;
 class QTimer;
 class QToolBar;
@@ -28,6 +27,7 @@ namespace lotavo::ui {
 
 class EditorPrompts;
 class FindDialog;
+class ListTextEdit;
 
 // The participant list editor: a plain-text editor for a list file, one entry per line,
 // with imports, clean-up tools, find and print. One instance at a time.
@@ -121,7 +121,7 @@ private:
     void showLines(const EntryList& lines);
     EntryList linesReporting(std::vector<std::u32string>* unmappable) const;
     void updateLineCount();
-    void showCaret(int position, bool withLength);
+    void showCaret(int line, int column, bool withLength);
     // Runs a clean-up tool on the lines with the progress window, then shows the result.
     void runTool(const std::function<void(EntryList&, const ToolProgress&)>& tool);
     bool saveOnClose();
@@ -143,7 +143,7 @@ private:
     QToolButton* btnFile;
     QToolButton* btnEdit;
     QToolButton* btnTools;
-    QPlainTextEdit* Memo1;
+    ListTextEdit* Memo1;
     QStatusBar* StatusBar1;
     QLabel* lblCaret;
     QLabel* lblTotal;

@@ -6,14 +6,13 @@
 #include "setup/EditorPrompts.h"
 #include "setup/FindDialog.h"
 #include "setup/ListImport.h"
+#include "setup/ListTextEdit.h"
 #include "setup/ProgressWindow.h"
 #include "setup/TFrm_IncStr.h"
 #include "setup/TfrmCreateAw.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QTextCursor>
 
 namespace lotavo::ui {
 
@@ -33,12 +32,23 @@ QAction* item(QMenu* menu, const char* name, const QString& caption, const QKeyS
 }
 
 // Only the letters A-Z and a-z ignore case, as the find of the old editor did.
-QString foldAscii(QString text)
+QChar foldAscii(QChar c)
 {
-    for (QChar& c : text)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + ('a' - 'A'));
-    return text;
+    return c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? QChar(c.unicode() + ('a' - 'A')) : c;
+}
+
+qsizetype indexOf(const QString& line, const QString& text, qsizetype from, bool matchCase)
+{
+    if (matchCase)
+        return line.indexOf(text, from, Qt::CaseSensitive);
+    for (qsizetype start = from; start + text.size() <= line.size(); ++start) {
+        qsizetype i = 0;
+        while (i < text.size() && foldAscii(line.at(start + i)) == foldAscii(text.at(i)))
+            ++i;
+        if (i == text.size())
+            return start;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -145,8 +155,8 @@ void TfrmJXName::mnuFindClick()
         FindDialog1 = new FindDialog(this);
         FindDialog1->setOnFindNext([this](const QString& text, bool matchCase) { FindDialog1Find(text, matchCase); });
     }
-    QString selected = Memo1->textCursor().selectedText();
-    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
+    QString selected = Memo1->selectedText();
+    if (!selected.isEmpty() && !selected.contains(QLatin1Char('\n')))
         FindDialog1->setFindText(selected);
     FindDialog1->show();
     FindDialog1->raise();
@@ -157,18 +167,19 @@ void TfrmJXName::FindDialog1Find(const QString& text, bool matchCase)
 {
     if (text.isEmpty())
         return;
-    QString all = Memo1->toPlainText();
-    QTextCursor cursor = Memo1->textCursor();
-    qsizetype found = matchCase ? all.indexOf(text, cursor.selectionEnd(), Qt::CaseSensitive)
-                                : foldAscii(all).indexOf(foldAscii(text), cursor.selectionEnd(), Qt::CaseSensitive);
-    if (found < 0) {
-        messageBox(this, text + QStringLiteral("没有发现"), QStringLiteral("提示"), MessageButtons::Ok,
-                   MessageIcon::Information);
-        return;
+    // Forward from the end of the selection; the find text is one line, so is a match.
+    TextPosition start = std::max(Memo1->caret(), Memo1->anchor());
+    const QStringList& lines = Memo1->lines();
+    for (int line = start.line; line < lines.size(); ++line) {
+        qsizetype found = indexOf(lines.at(line), text, line == start.line ? start.column : 0, matchCase);
+        if (found >= 0) {
+            int column = static_cast<int>(found);
+            Memo1->setSelection(line, column, line, column + static_cast<int>(text.size()));
+            return;
+        }
     }
-    cursor.setPosition(static_cast<int>(found));
-    cursor.setPosition(static_cast<int>(found + text.size()), QTextCursor::KeepAnchor);
-    Memo1->setTextCursor(cursor);
+    messageBox(this, text + QStringLiteral("没有发现"), QStringLiteral("提示"), MessageButtons::Ok,
+               MessageIcon::Information);
 }
 
 void TfrmJXName::mnuNumberListClick()

@@ -8,6 +8,7 @@
 #include "draw/ListFile.h"
 #include "main/settings/IniStore.h"
 #include "setup/EditorPrompts.h"
+#include "setup/ListTextEdit.h"
 #include "setup/TfrmJXName.h"
 
 #include <QStringList>
@@ -73,6 +74,12 @@ struct EditorFixture {
     }
     QString path(const char* name) const { return QString::fromStdString(folder.file(name)); }
 };
+
+// The editor's text control.
+inline ui::ListTextEdit* memo(ui::TfrmJXName& editor)
+{
+    return editor.findChild<ui::ListTextEdit*>(QStringLiteral("Memo1"));
+}
 
 // GBK entries from UTF-8 literals.
 inline EntryList gbkLines(std::initializer_list<const char*> utf8)

@@ -284,6 +284,11 @@ private slots:
         QCOMPARE(lines.size(), size_t(25));
         for (size_t i = 5; i < 25; ++i)
             QVERIFY(codes.insert(lines[i].substr(0, 6)).second);
+
+        // Each batch is added to the text as it stands, and taken back in one undo step.
+        memo(*f.editor)->undo();
+        QCOMPARE(f.editor->lineCount(), 5);
+        QCOMPARE(f.editor->lines()[4].substr(6), G("电视机"));
     }
 
     void prizeCountZeroAndAHundredThousand()

@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -23,11 +22,6 @@ using ui::toGbk;
 using ui::toPath;
 
 namespace {
-
-QPlainTextEdit* memo(TfrmJXName& editor)
-{
-    return editor.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
-}
 
 void writePicture(const QString& path, const char* format)
 {
@@ -81,7 +75,7 @@ private slots:
     {
         EditorFixture f;
         f.editor->show();
-        memo(*f.editor)->setPlainText(QStringLiteral("王小明😀\n"));
+        memo(*f.editor)->insert(QStringLiteral("王小明😀\n"));
         f.editor->mnuSaveClick();
         QCOMPARE(readFile(f.folder.file("TempEdit.txt")), G("王小明?\r\n"));
         QStringList messages = fadingMessages();

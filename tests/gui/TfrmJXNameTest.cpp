@@ -13,8 +13,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QTextBlock>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -26,11 +25,6 @@ using namespace lotavo::test;
 using ui::TfrmJXName;
 
 namespace {
-
-QPlainTextEdit* memo(TfrmJXName& editor)
-{
-    return editor.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
-}
 
 QString statusText(TfrmJXName& editor, const char* pane)
 {
@@ -97,8 +91,7 @@ private slots:
         QAction* find = editor.findChild<QAction*>(QStringLiteral("mnuFind"));
         QCOMPARE(find->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
 
-        QPlainTextEdit* text = memo(editor);
-        QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
+        ui::ListTextEdit* text = memo(editor);
         QCOMPARE(text->font().pixelSize(), 16);
         QCOMPARE(text->font().families(), (QStringList{QStringLiteral("AR PL UMing CN"), QStringLiteral("宋体")}));
         QCOMPARE(text->palette().color(QPalette::Base), QColor(0xF7, 0xF7, 0xFF));
@@ -142,7 +135,7 @@ private slots:
     {
         EditorFixture f;
         f.editor->show();
-        QPlainTextEdit* text = memo(*f.editor);
+        ui::ListTextEdit* text = memo(*f.editor);
         text->setFocus();
         QTest::keyClicks(text, QStringLiteral("1001"));
         QTest::keyClick(text, Qt::Key_Return);
@@ -151,7 +144,17 @@ private slots:
         QCOMPARE(statusText(*f.editor, "lblTotal"), QStringLiteral("总计:2行"));
         QTest::keyClick(text, Qt::Key_Return);
         QCOMPARE(statusText(*f.editor, "lblTotal"), QStringLiteral("总计:2行"));
+        // A tab is part of the entry, not a step to the next control.
+        QTest::keyClick(text, Qt::Key_Tab);
+        QCOMPARE(statusText(*f.editor, "lblTotal"), QStringLiteral("总计:3行"));
+        QCOMPARE(f.editor->focusWidget(), text);
+        QCOMPARE(f.editor->lines(), (EntryList{"1001", "1002", "\t"}));
+        // Undo takes the typing back; the list stays changed.
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.editor->lines(), (EntryList{"1001", "1002"}));
+        QCOMPARE(statusText(*f.editor, "lblTotal"), QStringLiteral("总计:2行"));
+        QVERIFY(f.editor->isModified());
     }
 
     void theCaretPaneCountsGbkBytesBeforeTheKeyAndAtTheClick()
@@ -159,19 +162,25 @@ private slots:
         EditorFixture f;
         f.editor->setLines(gbkLines({"1001 王小明", "1002 李四 市场部"}));
         f.editor->show();
-        QPlainTextEdit* text = memo(*f.editor);
-        QTextCursor cursor(text->document()->findBlockByNumber(1));
-        cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 6);  // after "1002 李"
-        text->setTextCursor(cursor);
+        ui::ListTextEdit* text = memo(*f.editor);
+        text->setSelection(1, 6, 1, 6);  // after "1002 李"
         QTest::keyClick(text, Qt::Key_Right);
         // Before the key: line 2, after "1002 李" = 7 bytes, so column 8.
         QCOMPARE(statusText(*f.editor, "lblCaret"), QStringLiteral("目前位于2行     8列"));
 
-        QTextCursor first(text->document()->findBlockByNumber(0));
-        first.movePosition(QTextCursor::EndOfBlock);
-        QRect at = text->cursorRect(first);
+        text->setSelection(0, 8, 0, 8);
+        QRect at = text->caretRect();
         QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, at.center() + QPoint(1, 0));
         QCOMPARE(statusText(*f.editor, "lblCaret"), QStringLiteral("目前位于1行12列,此行字符长度11"));
+        // Where the click fell, in a list scrolled down.
+        EntryList many;
+        for (int i = 0; i < 300; ++i)
+            many.push_back(std::to_string(1000 + i) + G(" 王"));
+        f.editor->setLines(many);
+        text->setSelection(250, 5, 250, 5);
+        QVERIFY(text->verticalScrollBar()->value() > 200);
+        QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, text->caretRect().center());
+        QCOMPARE(statusText(*f.editor, "lblCaret"), QStringLiteral("目前位于251行6列,此行字符长度7"));
     }
 
     void trimBlankLinesAndDuplicatesWorkOnGbkText()
@@ -332,7 +341,7 @@ private slots:
     {
         EditorFixture f;
         f.editor->show();
-        QPlainTextEdit* text = memo(*f.editor);
+        ui::ListTextEdit* text = memo(*f.editor);
         text->setFocus();
         typeText(text, QStringLiteral("1001 王"));
         QVERIFY(!QFile::exists(f.path("TempEdit.txt")));
@@ -369,17 +378,17 @@ private slots:
         f.editor->show();
         f.editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.editor.get()));
-        QPlainTextEdit* text = memo(*f.editor);
+        ui::ListTextEdit* text = memo(*f.editor);
         text->setFocus();
         QApplication::clipboard()->setText(QStringLiteral("王五"));
         QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(text->toPlainText(), QStringLiteral("王五"));
+        QCOMPARE(text->plainText(), QStringLiteral("王五"));
         QVERIFY(f.editor->isModified());
         f.editor->mnuPasteClick();
-        QCOMPARE(text->toPlainText(), QStringLiteral("王五王五"));
+        QCOMPARE(text->plainText(), QStringLiteral("王五王五"));
         f.editor->mnuSelectAllClick();
         f.editor->mnuCutClick();
-        QCOMPARE(text->toPlainText(), QString());
+        QCOMPARE(text->plainText(), QString());
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("王五王五"));
         QTest::keyClick(text, Qt::Key_F, Qt::ControlModifier);
         QDialog* find = f.editor->findChild<QDialog*>(QStringLiteral("FindDialog1"));
@@ -403,27 +412,36 @@ private slots:
         EditorFixture f;
         f.editor->setLines(gbkLines({"1001 Wang 王小明", "1002 WANG 李四", "1003 ｗａｎｇ"}));
         f.editor->show();
-        QPlainTextEdit* text = memo(*f.editor);
-        text->moveCursor(QTextCursor::Start);
+        ui::ListTextEdit* text = memo(*f.editor);
+        text->setSelection(0, 0, 0, 0);
         f.editor->FindDialog1Find(QStringLiteral("wang"), false);
-        QCOMPARE(text->textCursor().selectedText(), QStringLiteral("Wang"));
+        QCOMPARE(text->selectedText(), QStringLiteral("Wang"));
         f.editor->FindDialog1Find(QStringLiteral("wang"), false);
-        QCOMPARE(text->textCursor().selectedText(), QStringLiteral("WANG"));
-        QCOMPARE(text->textCursor().block().blockNumber(), 1);
+        QCOMPARE(text->selectedText(), QStringLiteral("WANG"));
+        QCOMPARE(text->caret(), (ui::TextPosition{1, 9}));
         ui::setNextMessageAnswers({MessageAnswer::Ok});
         f.editor->FindDialog1Find(QStringLiteral("wang"), false);
         QCOMPARE(ui::answeredMessages(), QStringList{QStringLiteral("wang没有发现")});
+        QCOMPARE(text->selectedText(), QStringLiteral("WANG"));
 
-        text->moveCursor(QTextCursor::Start);
+        text->setSelection(0, 0, 0, 0);
         f.editor->FindDialog1Find(QStringLiteral("WANG"), true);
-        QCOMPARE(text->textCursor().block().blockNumber(), 1);
+        QCOMPARE(text->caret().line, 1);
         f.editor->FindDialog1Find(QStringLiteral("李四"), true);
-        QCOMPARE(text->textCursor().selectedText(), QStringLiteral("李四"));
+        QCOMPARE(text->selectedText(), QStringLiteral("李四"));
 
         f.editor->mnuFindClick();
         QDialog* dialog = f.editor->findChild<QDialog*>(QStringLiteral("FindDialog1"));
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("edtFind"))->text(), QStringLiteral("李四"));
+
+        // A match far down a long list is scrolled into view.
+        EntryList many(5000, G("参加者"));
+        many[4321] = G("参加者 张三");
+        f.editor->setLines(many);
+        f.editor->FindDialog1Find(QStringLiteral("张三"), true);
+        QCOMPARE(text->caret(), (ui::TextPosition{4321, 6}));
+        QVERIFY(text->viewport()->rect().contains(text->caretRect()));
     }
 
     void embeddedItFillsThePageAndAsksWhenTheWizardClosesIt()
@@ -463,7 +481,8 @@ private slots:
         f.editor->show();
         QElapsedTimer clock;
         clock.start();
-        // A timer of the windows stands in for painting: it keeps firing while the list loads.
+        // A timer of the windows stands in for painting: the longest it waits is how long the
+        // windows stand still while the list loads.
         qint64 last = 0, longestGap = 0;
         QTimer ticker;
         QObject::connect(&ticker, &QTimer::timeout, [&] {
@@ -482,7 +501,7 @@ private slots:
         QCOMPARE(lines.size(), size_t(1000000));
         QCOMPARE(lines.back(), "1999999" + G(" 王小明 市场部"));
         clock.restart();
-        memo(*f.editor)->moveCursor(QTextCursor::End);
+        QTest::keyClick(memo(*f.editor), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(memo(*f.editor), QStringLiteral("2000000"));
         qint64 typed = clock.elapsed();
         QCOMPARE(statusText(*f.editor, "lblTotal"), QStringLiteral("总计:1000001行"));
@@ -504,11 +523,9 @@ private slots:
         f.editor->setLines(gbkLines({"1001 王小明 市场部", "1002 李四   研发部", "1003 张三丰 财务部",
                                       "1004 欧阳娜娜 Sales", "1005 赵六   行政部", "", "1006 孙七 IT"}));
         f.editor->show();
-        QPlainTextEdit* text = memo(*f.editor);
-        QTextCursor cursor(text->document()->findBlockByNumber(2));
-        cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 7);
-        text->setTextCursor(cursor);
-        QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, text->cursorRect(cursor).center());
+        ui::ListTextEdit* text = memo(*f.editor);
+        text->setSelection(2, 7, 2, 7);
+        QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, text->caretRect().center());
         QApplication::processEvents();
         QVERIFY(f.editor->grab().save(folder + QStringLiteral("/editor.png")));
         for (const char* button : {"btnFile", "btnEdit", "btnTools"}) {
