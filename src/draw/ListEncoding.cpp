@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iconv.h>
+#include <type_traits>
 #include <vector>
 
 namespace lotavo {
@@ -126,7 +127,9 @@ constexpr uint64_t kHighBits = 0x8080808080808080ull;
 template <class Out>
 bool utf8ToGbk(std::string_view in, Out& out, bool strict, bool& multiByte, std::u32string* unmappable)
 {
-    const GbkTables& t = tables();
+    // Telling UTF-8 from GBK needs no table, and the program's first list would otherwise
+    // wait milliseconds for it to be built.
+    const GbkTables* t = nullptr;
     auto p = reinterpret_cast<const unsigned char*>(in.data());
     size_t n = in.size();
     size_t i = 0;
@@ -157,7 +160,11 @@ bool utf8ToGbk(std::string_view in, Out& out, bool strict, bool& multiByte, std:
             continue;
         }
         multiByte = true;
-        putGbk(out, cp, t, unmappable);
+        if constexpr (!std::is_same_v<Out, Discard>) {
+            if (!t)
+                t = &tables();
+            putGbk(out, cp, *t, unmappable);
+        }
         i += len;
     }
     return true;
