@@ -1,5 +1,7 @@
 #include "present/TextEffectRenderer.h"
 
+#include "present/TextEffectCache.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -388,16 +390,27 @@ const QImage& TextEffectRenderer::image(const QString& text, const QFont& font, 
         m_colour = colour;
         m_effect = effect;
         m_ratio = ratio;
-        m_image = render(text, font, colour, effect, effect.texture ? programTexture() : QImage(), ratio);
+        static const TextEffectCache disk;
+        const QByteArray key = TextEffectCache::keyOf(text, font, colour, effect, programTextureFile(), ratio);
+        m_image = disk.find(key);
+        if (m_image.isNull()) {
+            m_image = render(text, font, colour, effect, effect.texture ? programTexture() : QImage(), ratio);
+            disk.store(key, m_image);
+        }
         ++m_renders;
     }
     return m_image;
 }
 
+QString TextEffectRenderer::programTextureFile()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Texture/texture.jpg");
+}
+
 const QImage& TextEffectRenderer::programTexture()
 {
     static const QImage texture = [] {
-        QImage img(QCoreApplication::applicationDirPath() + QStringLiteral("/Texture/texture.jpg"));
+        QImage img(programTextureFile());
         return img.isNull() ? img : img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }();
     return texture;

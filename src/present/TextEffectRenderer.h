@@ -12,12 +12,13 @@ namespace lotavo::ui {
 // Draws a text with its effect into a picture: the text's box plus the room the effect spreads
 // into (blur, spray, outline, shadow, rotation). Effects cost whole-picture passes, so the
 // picture is kept and drawn again only when the text, font, colour, effect or scale change;
-// a label repainted by every tick of the roll only copies it.
+// a label repainted by every tick of the roll only copies it. Pictures are also kept on disk
+// for the next start.
 class TextEffectRenderer {
 public:
     const QImage& image(const QString& text, const QFont& font, const QColor& colour, const TextEffect& effect,
                         qreal devicePixelRatio = 1);
-    // How often the picture was drawn anew.
+    // How often the picture was made anew (drawn, or read from the disk).
     int renders() const { return m_renders; }
 
     // One drawing, nothing kept. `texture` fills the text when the effect asks for it; a null
@@ -31,6 +32,7 @@ public:
     // The texture picture of the program folder ("Texture/texture.jpg"), read once; null
     // when the file is missing or unreadable.
     static const QImage& programTexture();
+    static QString programTextureFile();
 
 private:
     QString m_text;
