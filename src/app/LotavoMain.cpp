@@ -1,4 +1,5 @@
 // lotavo: the draw program. Settings live in lotavo.bin beside the executable.
+#include "app/FontConfigWarmUp.h"
 #include "draw/Clock.h"
 #include "draw/ProgramFolder.h"
 #include "present/FontNames.h"
@@ -69,8 +70,10 @@ private:
 
 int main(int argc, char** argv)
 {
+    FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lotavo软件"));
+    fontConfig.wait();
     ui::installFontSubstitutions();
 
     std::string executable = QCoreApplication::applicationFilePath().toStdString();
