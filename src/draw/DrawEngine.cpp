@@ -28,7 +28,15 @@ std::string existingOrDefault(IniStore& settings, const ProgramFolder& folder, c
     return path;
 }
 
+constexpr const char* kDefaultBackground = "Wallpaper/1024.jpg";
+
 }  // namespace
+
+std::string DrawEngine::mainBackground() const
+{
+    std::string path = m_folder.resolve(m_settings.readString("Option", "MainImgBG", ""));
+    return fileExists(path) ? path : m_folder.file(kDefaultBackground);
+}
 
 void DrawEngine::startUp()
 {
@@ -38,7 +46,7 @@ void DrawEngine::startUp()
 
     m_options.backSound = existingOrDefault(m_settings, m_folder, "BackSound", "Sound/s.wav");
     m_options.backSound2 = existingOrDefault(m_settings, m_folder, "BackSound2", "Sound/sha.wav");
-    m_host.setBackground(existingOrDefault(m_settings, m_folder, "MainImgBG", "Wallpaper/1024.jpg"));
+    m_host.setBackground(existingOrDefault(m_settings, m_folder, "MainImgBG", kDefaultBackground));
 
     m_options.load(m_settings);
     m_host.setRollTimerInterval(m_options.time1Interval);

@@ -29,6 +29,9 @@ public:
     // Start-up: the engine's share of loading the settings (sounds, run-time copies, results
     // file name, automatic drawing), then a fresh session, then a saved draw when one waits.
     void startUp();
+    // The picture startUp() shows first (the main background, or the default one), which the
+    // screen can start decoding before.
+    std::string mainBackground() const;
 
     // Key handling of the draw screen, with Windows virtual-key codes.
     void keyDown(int key);

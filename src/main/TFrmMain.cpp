@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QScopedValueRollback>
 
+#include <utility>
+
 namespace lotavo::ui {
 
 TFrmMain::TFrmMain(IniStore& settings, ProgramFolder folder, Clock& clock, QWidget* parent)
@@ -48,7 +50,12 @@ TFrmMain::TFrmMain(IniStore& settings, ProgramFolder folder, Clock& clock, QWidg
     connect(Timer2, &QTimer::timeout, this, &TFrmMain::Timer2Timer);
     Timer3 = new QTimer(this);
     connect(Timer3, &QTimer::timeout, this, &TFrmMain::Timer3Timer);
+}
 
+TFrmAniPop& TFrmMain::popup()
+{
+    if (m_pop)
+        return *m_pop;
     m_pop = new TFrmAniPop(m_settings, m_folder, *m_sounds, this);
     m_pop->onShown = [this] {
         if (m_settings.readBool("Option", "AutoDown", false))
@@ -58,6 +65,24 @@ TFrmMain::TFrmMain(IniStore& settings, ProgramFolder folder, Clock& clock, QWidg
         if (m_settings.readBool("Option", "AutoDown", false) && Timer3->interval() > 0)
             Timer3->start();
     };
+    if (m_popCaption)
+        m_pop->setCaptionText(*m_popCaption);
+    if (m_popPrizePicture)
+        m_pop->setPrizePicture(*m_popPrizePicture);
+    m_pop->setSettingsLocked(m_locked);
+    return *m_pop;
+}
+
+void TFrmMain::createAfterFirstFrame()
+{
+    ensureToolBar();
+    ensureControlBar();
+    popup();
+    if (!m_pendingSound.isEmpty())
+        m_sounds->play(std::exchange(m_pendingSound, QString()), m_pendingSoundLoops);
+    // The pop-up's own preparations in a pass of their own, so that input is not held up
+    // longer than one of them takes.
+    QTimer::singleShot(0, this, [this] { m_pop->warmUp(); });
 }
 
 TFrmMain::~TFrmMain()
@@ -68,6 +93,10 @@ TFrmMain::~TFrmMain()
 
 void TFrmMain::FormCreate()
 {
+    // Decoded and scaled on a worker while the screen is made: the first frame finds it ready.
+    bool fullScreen = m_settings.readInteger("Option", "WindowMode", 1) == 2;
+    ImgBG->preload(fromPath(m_engine->mainBackground()),
+                   fullScreen && screen() ? screen()->geometry().size() : size());
     LoadConfig();
     // Engaged when the draw screen is up, so that its message shows over it; no menu can be
     // reached before.
@@ -170,11 +199,18 @@ void TFrmMain::postStartStopPress()
 
 void TFrmMain::playSound(const std::string& path, bool loop)
 {
+    // The sound system starts in some milliseconds the first frame should not wait for.
+    if (!m_firstFramePainted) {
+        m_pendingSound = fromPath(path);
+        m_pendingSoundLoops = loop;
+        return;
+    }
     m_sounds->play(fromPath(path), loop);
 }
 
 void TFrmMain::stopSounds()
 {
+    m_pendingSound.clear();
     m_sounds->stop();
 }
 
@@ -201,7 +237,9 @@ void TFrmMain::setBackground(const std::string& path)
 void TFrmMain::setPrizePicture(const std::string& path, bool inPopup)
 {
     if (inPopup) {
-        m_pop->setPrizePicture(fromPath(path));
+        m_popPrizePicture = fromPath(path);
+        if (m_pop)
+            m_pop->setPrizePicture(*m_popPrizePicture);
         return;
     }
     if (path.empty() || !imgAward->load(fromPath(path)))
@@ -211,7 +249,9 @@ void TFrmMain::setPrizePicture(const std::string& path, bool inPopup)
 
 void TFrmMain::setPopupCaption(std::string_view text)
 {
-    m_pop->setCaptionText(fromGbk(text));
+    m_popCaption = fromGbk(text);
+    if (m_pop)
+        m_pop->setCaptionText(*m_popCaption);
 }
 
 std::vector<size_t> TFrmMain::showWinners(const WinnerPopup& popup)
@@ -224,7 +264,7 @@ std::vector<size_t> TFrmMain::showWinners(const WinnerPopup& popup)
     context.mode = m_engine->options().mode;
     context.display = &m_engine->options().display;
     context.maxNumber = m_engine->options().maxNumber;
-    std::vector<size_t> struck = m_pop->showWinners(popup, context);
+    std::vector<size_t> struck = this->popup().showWinners(popup, context);
     takeKeyboardBack();
     printPopupPress(popup, struck);
     return struck;
@@ -246,7 +286,9 @@ void TFrmMain::saveLayout()
     SaveScreenToIni();
     writePrizePictureKeys();
     saveDecorations();
-    m_pop->writeBack();
+    // A pop-up never made has nothing of its own to keep.
+    if (m_pop)
+        m_pop->writeBack();
     if (m_engine->options().mode == 4)
         savePictureArea();
 }

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QMenu;
@@ -52,7 +53,8 @@ public:
     void settingChanged(const std::string& section, const std::string& key) override;
     void refreshRollingLabels() override;
 
-    TFrmAniPop& popup() { return *m_pop; }
+    // The winner pop-up, made after the first frame or when first needed.
+    TFrmAniPop& popup();
     const SoundPlayer& sounds() const;
     TfrmFDWindow* floatingWindow() const;
     bool fullScreen() const { return m_fullScreen; }
@@ -149,6 +151,12 @@ private:
 
     // Menus and commands (TFrmMainMenus.cpp)
     void createMenus();
+    // The toolbar of the window mode and the hidden menu bar of the full screen are made
+    // when they are first shown, or after the first frame.
+    void ensureToolBar();
+    void ensureControlBar();
+    void addMenuButtons(QToolBar* bar);
+    void applyMenuLock();
     QMenu* buildMainMenu(QWidget* parent);
     QMenu* buildToolsMenu(QWidget* parent, bool lastItemReadsAdd);
     void runDialogCommand(const std::function<void()>& dialog);
@@ -292,7 +300,15 @@ private:
     ProgramFolder m_folder;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<DrawEngine> m_engine;
+    // What the first frame does not need: the toolbars, the pop-up, the first sound.
+    void createAfterFirstFrame();
     TFrmAniPop* m_pop = nullptr;
+    // What the draw sets on the pop-up before it is made.
+    std::optional<QString> m_popCaption;
+    std::optional<QString> m_popPrizePicture;
+    // A sound asked for before the first frame starts after it.
+    QString m_pendingSound;
+    bool m_pendingSoundLoops = false;
 
     // Components
     PictureView* ImgBG = nullptr;

@@ -122,6 +122,9 @@ void TFrmMain::LoadConfig()
     QSize screen = screenSize(this);
     m_settings.writeInteger("Debug", "ScreenWidth", screen.width());
     m_settings.writeInteger("Debug", "ScreenHeight", screen.height());
+    // The winner pop-up is made after the first frame; its background is settled as it
+    // will read it now, while the first run is still the first run.
+    TFrmAniPop::settledBackground(m_settings, m_folder, screen.width());
 
     if (m_settings.readBool("Option", "FirstRun", true)) {
         m_settings.writeBool("Option", "ImgStretch", !(screen.width() == 1024 && screen.height() == 768));
@@ -186,7 +189,8 @@ void TFrmMain::applySmoothLabel(SmoothLabel* label, const std::string& name)
 
 void TFrmMain::ReadScreenConfig()
 {
-    m_pop->applyLayout();
+    if (m_pop)
+        m_pop->applyLayout();
     SmoothLabel* smooth[] = {lblMainCaption, lblMainCaption2, lblTipCaption, lblLevel, lblAward, lblHint, lblStat, lblPause};
     for (size_t i = 0; i < std::size(smooth); ++i)
         applySmoothLabel(smooth[i], layout::smoothLabels()[i]);
@@ -237,8 +241,11 @@ void TFrmMain::ReadScreenConfig()
     QPalette palette = lblBtmChar->palette();
     palette.setColor(QPalette::WindowText, toQColor(s.readInteger(kLayout, "lblBtmCharColor", 1)));
     lblBtmChar->setPalette(palette);
-    lblBtmChar->adjustSize();
-    lblBtmChar->move(lblBtmChar->x(), (42 - lblBtmChar->height()) / 2);
+    // A hidden marquee is sized when it is shown: its font is not loaded for nothing.
+    if (pnlBtm->isVisibleTo(this)) {
+        lblBtmChar->adjustSize();
+        centreMarqueeLabel();
+    }
 
     lblTipCaption->setText(fromGbk(s.readString(kLayout, "lblTipCaptionCaption1", gbk::literal("正在抽取"))));
 }
@@ -290,7 +297,7 @@ void TFrmMain::settingChanged(const std::string& section, const std::string& key
         applyPrizePictureKeys();
     } else if (is(key, "AwardPicinPop")) {
         imgAward->clear();
-        m_pop->setPrizePicture(QString());
+        setPrizePicture(std::string(), true);
         applyPrizePictureKeys();
     } else if (is(section, "JXPic")) {
         int level = m_engine->state().currentLevel;
@@ -302,8 +309,8 @@ void TFrmMain::settingChanged(const std::string& section, const std::string& key
         m_engine->setKeyboardLock(m_settings.readBool("Option", "AllKeyOpen", false));
     } else if (is(key, "AniPopCaption")) {
         bool levelTitle = m_settings.readBool("Option", "AniPopCaption", false);
-        m_pop->setCaptionText(levelTitle ? fromGbk(m_engine->state().levelCaption)
-                                         : fromGbk(m_settings.readString("frmMainLabel", "frmAniPoplblCaption", gbk::literal("中奖人"))));
+        setPopupCaption(levelTitle ? std::string_view(m_engine->state().levelCaption)
+                                   : m_settings.readString("frmMainLabel", "frmAniPoplblCaption", gbk::literal("中奖人")));
     } else if (is(key, "Time3Interval")) {
         Timer3->setInterval(std::max(1, m_settings.readInteger("Option", "Time3Interval", 3000)));
     } else if (is(key, "frmMainBottom")) {

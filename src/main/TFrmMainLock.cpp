@@ -26,6 +26,16 @@ void TFrmMain::Locka()
 {
     m_locked = !m_locked;
     m_settings.writeBool("Option", "LockEnable", m_locked);
+    applyMenuLock();
+    if (m_pop)
+        m_pop->setSettingsLocked(m_locked);
+    showFadingMessage(m_locked ? QStringLiteral("已锁定当前设定,用户不能修改任何设置及界面文字")
+                               : QStringLiteral("解锁状态,用户可以修改设置及界面文字"),
+                      1);
+}
+
+void TFrmMain::applyMenuLock()
+{
     for (QMenu* menu : findChildren<QMenu*>()) {
         // Menus of the draw screen only: the pop-up and the other windows keep their own.
         QWidget* owner = menu->parentWidget();
@@ -43,10 +53,6 @@ void TFrmMain::Locka()
                     action->setEnabled(true);
                     menu->menuAction()->setEnabled(true);
                 }
-    m_pop->setSettingsLocked(m_locked);
-    showFadingMessage(m_locked ? QStringLiteral("已锁定当前设定,用户不能修改任何设置及界面文字")
-                               : QStringLiteral("解锁状态,用户可以修改设置及界面文字"),
-                      1);
 }
 
 void TFrmMain::N129Click()

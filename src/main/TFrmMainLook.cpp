@@ -287,10 +287,10 @@ bool TFrmMain::changePopupBackground(const QString& path)
 {
     std::string before = m_settings.readString("Option", "imgPopBG", "");
     m_settings.writeString("Option", "imgPopBG", ProgramFolder::toStored(toPath(path)));
-    if (m_pop->reloadBackground())
+    if (popup().reloadBackground())
         return true;
     m_settings.writeString("Option", "imgPopBG", before);
-    m_pop->reloadBackground();
+    popup().reloadBackground();
     messageBox(this, QStringLiteral("弹出窗口背景图片“%1”无法读取,弹出窗口背景保持不变").arg(fileNameOf(path)),
                QStringLiteral("错误"), MessageButtons::Ok, MessageIcon::Error);
     return false;

@@ -107,60 +107,74 @@ void TFrmMain::createMenus()
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
+}
 
-    auto addButtons = [this](QToolBar* bar, bool hiddenBar) {
-        bar->setFocusPolicy(Qt::NoFocus);
-        const QList<QAction*> branches = PopupMenu->actions();
-        for (int i = 0; i < 4 && i < branches.size(); ++i) {
-            QMenu* branch = branches[i]->menu();
-            if (i == 2)
-                branch = buildToolsMenu(bar, true);
-            auto* button = new QToolButton(bar);
-            button->setText(branches[i]->text());
-            button->setMenu(branch);
-            button->setPopupMode(QToolButton::InstantPopup);
-            button->setFocusPolicy(Qt::NoFocus);
-            bar->addWidget(button);
-        }
-        if (!hiddenBar)
-            return;
-        bar->addSeparator();
-        auto small = [this, bar](const char* name, const char* hint, QStyle::StandardPixmap icon) {
-            auto* button = new QToolButton(bar);
-            button->setObjectName(QString::fromLatin1(name));
-            button->setToolTip(QString::fromUtf8(hint));
-            button->setIcon(style()->standardIcon(icon));
-            button->setFocusPolicy(Qt::NoFocus);
-            bar->addWidget(button);
-            return button;
-        };
-        connect(small("SpeedButton2", "最小化", QStyle::SP_TitleBarMinButton), &QToolButton::clicked, this,
-                &TFrmMain::SpeedButton2Click);
-        connect(small("SpeedButton3", "恢复正式窗口", QStyle::SP_TitleBarNormalButton), &QToolButton::clicked, this,
-                &TFrmMain::SpeedButton3Click);
-        connect(small("SpeedButton1", "关闭", QStyle::SP_TitleBarCloseButton), &QToolButton::clicked, this,
-                &TFrmMain::N34Click);
-    };
+void TFrmMain::addMenuButtons(QToolBar* bar)
+{
+    bar->setFocusPolicy(Qt::NoFocus);
+    // Readable over any wallpaper.
+    bar->setStyleSheet(QStringLiteral("QToolBar { background: rgba(250, 246, 240, 225); border: none; }"
+                                      "QToolButton { color: #202020; padding: 1px 8px; }"));
+    const QList<QAction*> branches = PopupMenu->actions();
+    for (int i = 0; i < 4 && i < branches.size(); ++i) {
+        QMenu* branch = branches[i]->menu();
+        if (i == 2)
+            branch = buildToolsMenu(bar, true);
+        auto* button = new QToolButton(bar);
+        button->setText(branches[i]->text());
+        button->setMenu(branch);
+        button->setPopupMode(QToolButton::InstantPopup);
+        button->setFocusPolicy(Qt::NoFocus);
+        bar->addWidget(button);
+    }
+    // The window mode and the lock have changed the menus made before.
+    updateSwitchCaptions(switchItems.front()->text());
+    if (m_locked)
+        applyMenuLock();
+}
 
+void TFrmMain::ensureToolBar()
+{
+    if (ToolBar1)
+        return;
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    // Readable over any wallpaper.
-    const QString barStyle = QStringLiteral("QToolBar { background: rgba(250, 246, 240, 225); border: none; }"
-                                            "QToolButton { color: #202020; padding: 1px 8px; }");
-    ToolBar1->setStyleSheet(barStyle);
-    addButtons(ToolBar1, false);
+    addMenuButtons(ToolBar1);
+    ToolBar1->setGeometry(0, 0, width(), ToolBar1->sizeHint().height());
+    ToolBar1->setVisible(!m_fullScreen);
+    ToolBar1->raise();
+}
 
+void TFrmMain::ensureControlBar()
+{
+    if (ControlBar1)
+        return;
     ControlBar1 = new QWidget(this);
     ControlBar1->setObjectName(QStringLiteral("ControlBar1"));
     ControlBar1->setGeometry(-2, -2, 238, 22);
+    ControlBar1->hide();
     ToolBar2 = new QToolBar(ControlBar1);
     ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
-    ToolBar2->setStyleSheet(barStyle);
     ToolBar2->setIconSize(QSize(12, 12));
-    addButtons(ToolBar2, true);
+    addMenuButtons(ToolBar2);
+    ToolBar2->addSeparator();
+    auto small = [this](const char* name, const char* hint, QStyle::StandardPixmap icon) {
+        auto* button = new QToolButton(ToolBar2);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setToolTip(QString::fromUtf8(hint));
+        button->setIcon(style()->standardIcon(icon));
+        button->setFocusPolicy(Qt::NoFocus);
+        ToolBar2->addWidget(button);
+        return button;
+    };
+    connect(small("SpeedButton2", "最小化", QStyle::SP_TitleBarMinButton), &QToolButton::clicked, this,
+            &TFrmMain::SpeedButton2Click);
+    connect(small("SpeedButton3", "恢复正式窗口", QStyle::SP_TitleBarNormalButton), &QToolButton::clicked, this,
+            &TFrmMain::SpeedButton3Click);
+    connect(small("SpeedButton1", "关闭", QStyle::SP_TitleBarCloseButton), &QToolButton::clicked, this,
+            &TFrmMain::N34Click);
     ToolBar2->adjustSize();
     ControlBar1->resize(std::max(238, ToolBar2->width()), ToolBar2->height());
-    ControlBar1->hide();
 }
 
 void TFrmMain::updateSwitchCaptions(const QString& caption)
@@ -174,13 +188,15 @@ void TFrmMain::WindowsState(int mode)
 {
     if (mode == 1) {
         m_fullScreen = false;
+        ensureToolBar();
         updateSwitchCaptions(QStringLiteral("满屏显示"));
         ToolBar1->show();
         ToolBar1->raise();
         if (m_settings.readBool("Option", "ImgStretch", false))
             ImgBG->setStretch(true);
         SetTaskbar(true);
-        ControlBar1->hide();
+        if (ControlBar1)
+            ControlBar1->hide();
         m_settings.writeInteger("Option", "WindowMode", 1);
         if (isVisible())
             showMaximized();
@@ -191,8 +207,10 @@ void TFrmMain::WindowsState(int mode)
         if (isVisible())
             showFullScreen();
         activateWindow();
-        ControlBar1->hide();
-        ToolBar1->hide();
+        if (ControlBar1)
+            ControlBar1->hide();
+        if (ToolBar1)
+            ToolBar1->hide();
         if (m_settings.readBool("Option", "ImgStretch", false))
             ImgBG->setStretch(true);
         updateSwitchCaptions(QStringLiteral("正常窗口显示"));
@@ -365,6 +383,10 @@ void TFrmMain::ImgBGMouseMove(const QPoint& position)
     if (!m_fullScreen)
         return;
     bool inCorner = position.x() < 245 && position.y() < 22;
+    if (inCorner)
+        ensureControlBar();
+    else if (!ControlBar1)
+        return;
     ControlBar1->setVisible(inCorner);
     if (inCorner)
         ControlBar1->raise();
@@ -381,7 +403,7 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
     // What the first frame does not need is made after it.
     if (watched == ImgBG && event->type() == QEvent::Paint && !m_firstFramePainted) {
         m_firstFramePainted = true;
-        QTimer::singleShot(0, this, [this] { m_pop->warmUp(); });
+        QTimer::singleShot(0, this, &TFrmMain::createAfterFirstFrame);
     }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget && (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))

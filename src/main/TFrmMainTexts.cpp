@@ -223,6 +223,8 @@ void TFrmMain::showMarquee(bool shown)
 {
     pnlBtm->setVisible(shown);
     if (shown) {
+        lblBtmChar->adjustSize();
+        centreMarqueeLabel();
         pnlBtm->raise();
         Timer2->start();
     } else {

@@ -30,7 +30,19 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent)
 
 bool PictureView::load(const QString& path, QString* error)
 {
-    DecodedPicture picture = decodePicture(path);
+    DecodedPicture picture;
+    QImage scaled;
+    bool preloaded = false;
+    if (m_preloaded.valid()) {
+        Preloaded result = m_preloaded.get();
+        if (path == m_preloadPath) {
+            picture = std::move(result.picture);
+            scaled = std::move(result.scaled);
+            preloaded = true;
+        }
+    }
+    if (!preloaded)
+        picture = decodePicture(path);
     if (!picture.ok()) {
         clear();
         if (error)
@@ -39,7 +51,22 @@ bool PictureView::load(const QString& path, QString* error)
     }
     setPicture(std::move(picture));
     m_fileName = path;
+    if (!scaled.isNull()) {
+        m_prepared = QPixmap::fromImage(scaled);
+        m_preparedKey = m_picture.frames.front().cacheKey();
+    }
     return true;
+}
+
+void PictureView::preload(const QString& path, QSize target)
+{
+    m_preloadPath = path;
+    m_preloaded = std::async(std::launch::async, [path, target] {
+        Preloaded preloaded {decodePicture(path), QImage()};
+        if (preloaded.picture.ok() && !target.isEmpty())
+            preloaded.scaled = scaledFrame(preloaded.picture.frames.front(), target);
+        return preloaded;
+    });
 }
 
 void PictureView::setPicture(DecodedPicture picture)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <future>
 #include <vector>
 
 class QTimer;
@@ -51,6 +52,9 @@ public:
     // size finds it ready: the full-screen picture of a window that opens later is not
     // scaled while the audience waits for the window.
     void prepare(QSize target);
+    // Decodes a file and scales it for `target` on a worker thread; a load() of the same file
+    // takes the result. The start-up decodes the background while the screen is being made.
+    void preload(const QString& path, QSize target);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,6 +77,12 @@ private:
     bool m_cacheValid = false;
     QPixmap m_prepared;  // from prepare(), for the first frame at its size
     qint64 m_preparedKey = 0;
+    struct Preloaded {
+        DecodedPicture picture;
+        QImage scaled;
+    };
+    QString m_preloadPath;
+    std::future<Preloaded> m_preloaded;
 };
 
 }  // namespace lotavo::ui

@@ -127,35 +127,39 @@ void TFrmAniPop::FormCreate()
     applyLayout();
 }
 
+std::string TFrmAniPop::settledBackground(IniStore& settings, const ProgramFolder& folder, int screenWidth)
+{
+    if (settings.readBool("Option", "FirstRun", true))
+        settings.writeString("Option", "imgPopBG", "");
+    std::string stored = settings.readString("Option", "imgPopBG", "");
+    if (!stored.empty() && QFileInfo(fromPath(folder.resolve(stored))).isFile())
+        return folder.resolve(stored);
+    const char* byWidth = nullptr;
+    switch (screenWidth) {
+    case 640: byWidth = "Wallpaper\\back640.bmp"; break;
+    case 800: byWidth = "Wallpaper\\back800.bmp"; break;
+    case 1024: byWidth = "Wallpaper\\back1024.bmp"; break;
+    case 1280: byWidth = "Wallpaper\\back1280.bmp"; break;
+    case 1440: byWidth = "Wallpaper\\back1440.bmp"; break;
+    case 1600: byWidth = "Wallpaper\\back1600.bmp"; break;
+    case 1680: byWidth = "Wallpaper\\back1680.bmp"; break;
+    // Today's projectors, which also have screen layouts: the widest picture, stretched.
+    case 1366:
+    case 1920:
+    case 2560:
+    case 3840: byWidth = "Wallpaper\\back1680.bmp"; break;
+    default: break;
+    }
+    if (!byWidth)
+        return folder.resolve(stored);
+    stored = ProgramFolder::toStored(folder.file(byWidth));
+    settings.writeString("Option", "imgPopBG", stored);
+    return folder.resolve(stored);
+}
+
 void TFrmAniPop::loadBackground()
 {
-    if (m_settings.readBool("Option", "FirstRun", true))
-        m_settings.writeString("Option", "imgPopBG", "");
-    std::string stored = m_settings.readString("Option", "imgPopBG", "");
-    QString path = fromPath(m_folder.resolve(stored));
-    if (stored.empty() || !QFileInfo(path).isFile()) {
-        const char* byWidth = nullptr;
-        switch (width()) {
-        case 640: byWidth = "Wallpaper\\back640.bmp"; break;
-        case 800: byWidth = "Wallpaper\\back800.bmp"; break;
-        case 1024: byWidth = "Wallpaper\\back1024.bmp"; break;
-        case 1280: byWidth = "Wallpaper\\back1280.bmp"; break;
-        case 1440: byWidth = "Wallpaper\\back1440.bmp"; break;
-        case 1600: byWidth = "Wallpaper\\back1600.bmp"; break;
-        case 1680: byWidth = "Wallpaper\\back1680.bmp"; break;
-        // Today's projectors, which also have screen layouts: the widest picture, stretched.
-        case 1366:
-        case 1920:
-        case 2560:
-        case 3840: byWidth = "Wallpaper\\back1680.bmp"; break;
-        default: break;
-        }
-        if (byWidth) {
-            stored = ProgramFolder::toStored(m_folder.file(byWidth));
-            m_settings.writeString("Option", "imgPopBG", stored);
-            path = fromPath(m_folder.resolve(stored));
-        }
-    }
+    QString path = fromPath(settledBackground(m_settings, m_folder, width()));
     if (!imgPopBG->load(path)) {
         DecodedPicture picture;
         picture.frames.push_back(festiveBackground());

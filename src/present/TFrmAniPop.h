@@ -65,6 +65,9 @@ public:
     void writeBack();
     // While the settings lock is engaged the arrangement and font commands are hidden.
     void setSettingsLocked(bool locked);
+    // The background picture the pop-up shows on a screen of that width: the stored one, or
+    // the default for the width, which is then stored (on the first run always the default).
+    static std::string settledBackground(IniStore& settings, const ProgramFolder& folder, int screenWidth);
     // Readies what the first show would otherwise do while the audience waits: the background
     // scaled to the screen, the native window with its backing store touched, the winners'
     // font loaded. Called once the draw screen has painted its first frame.

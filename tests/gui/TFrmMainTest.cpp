@@ -4,10 +4,13 @@
 
 #include "present/QtText.h"
 #include "present/CommonDialogs.h"
+#include "present/SmoothLabel.h"
 #include "present/TFrmAniPop.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QToolButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -58,6 +61,7 @@ private slots:
     void pauseAndUnlockKeys();
     void layoutPositionsRoundTrip();
     void closeQuestionAnswers();
+    void whatTheFirstFrameLeavesForLaterIsMadeAsItWouldHaveBeen();
 };
 
 void TFrmMainTest::regularDrawGoesThroughEveryLevelWithSpace()
@@ -175,6 +179,39 @@ void TFrmMainTest::closeQuestionAnswers()
     EntryList left;
     QVERIFY(loadList(p.folder.file("Text.txt"), left));
     QCOMPARE(left.size(), size_t(25));
+}
+
+void TFrmMainTest::whatTheFirstFrameLeavesForLaterIsMadeAsItWouldHaveBeen()
+{
+    Program p;
+    p.settings->writeBool("Option", "AniPopCaption", true);  // the pop-up's title is the level's
+    p.settings->writeBool("Option", "LockEnable", true);
+    p.settings->writeInteger("Option", "WindowMode", 2);
+    ui::TFrmMain screen(*p.settings, ProgramFolder(p.folder.path()), p.clock);
+    screen.FormCreate();
+    QApplication::processEvents();
+    // Not shown yet: no pop-up, no toolbar, no menu bar of the full screen.
+    QVERIFY(!screen.findChild<QWidget*>(QStringLiteral("FrmAniPop")));
+    QVERIFY(!screen.findChild<QWidget*>(QStringLiteral("ToolBar1")));
+    QVERIFY(!screen.findChild<QWidget*>(QStringLiteral("ControlBar1")));
+
+    screen.show();
+    QTRY_VERIFY(screen.findChild<QWidget*>(QStringLiteral("FrmAniPop")));
+    QVERIFY(screen.findChild<QWidget*>(QStringLiteral("ControlBar1")));
+    QVERIFY(!screen.findChild<QWidget*>(QStringLiteral("ToolBar1"))->isVisible());
+    ui::TFrmAniPop& popup = screen.popup();
+    QCOMPARE(popup.findChild<ui::SmoothLabel*>(QStringLiteral("lblCaption"))->text(),
+             ui::fromGbk(screen.engine().state().levelCaption));
+    QVERIFY(!popup.findChild<QAction*>(QStringLiteral("N10"))->isVisible());  // locked
+    // The toolbars' menus were made after the lock: locked as well, but for the lock's own item.
+    for (QToolButton* button : screen.findChildren<QToolButton*>())
+        if (QMenu* menu = button->menu())
+            for (QAction* action : menu->actions())
+                QVERIFY2(!action->isEnabled() || action->objectName() == QStringLiteral("N129") || action->isSeparator(),
+                         qPrintable(action->text()));
+    // F11 to the window mode shows the toolbar.
+    QTest::keyClick(&screen, Qt::Key_F11);
+    QVERIFY(screen.findChild<QWidget*>(QStringLiteral("ToolBar1"))->isVisibleTo(&screen));
 }
 
 QTEST_MAIN(TFrmMainTest)
