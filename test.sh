@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the plain build, the same tests
-# under AddressSanitizer/UndefinedBehaviorSanitizer, and a short run of each fuzzer.
+# under AddressSanitizer/UndefinedBehaviorSanitizer (all but the end-to-end runs of the real
+# program under a virtual display, which take minutes and run in the plain build), and a
+# short run of each fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-packages.sh
