@@ -42,9 +42,8 @@ if in_option:
     out += [f'{k}={v}' for k, v in extra.items() if k not in seen]
 open(path, 'wb').write('\r\n'.join(out).encode('gbk'))
 PY
-"$program/lotavo" /NS &
-pid=$!
-wait_window "询问" 60 >/dev/null && xdotool key Return       # 自动抽奖 … 要启用吗? → OK
+start_program "询问" "$shots/program.log" "$program/lotavo" /NS &&
+  xdotool key Return                                          # 自动抽奖 … 要启用吗? → OK
 wait_window "Lotavo软件版" 30 >/dev/null
 popup_up() { xdotool search --onlyvisible --name '^中奖人$' >/dev/null 2>&1; }
 # waits until the pop-up has been up (or gone) for that many tenths of a second in a row

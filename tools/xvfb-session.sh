@@ -34,4 +34,27 @@ wait_window() {
   return 1
 }
 
+# start_program NAME LOG PROGRAM ARGS...: starts PROGRAM in the background (its output added
+# to LOG), sets $pid and waits up to a minute for a visible window called NAME. Xvfb has been
+# seen to drop a new client's connection when other clients (xdotool polling for windows)
+# connect at the same moment; Qt then ends the program at once. Such a program is started
+# again, three times at most; one that runs without its window is a failure.
+start_program() {
+  local name=$1 log=$2 attempt
+  shift 2
+  for attempt in 1 2 3; do
+    "$@" >>"$log" 2>&1 &
+    pid=$!
+    for _ in $(seq 600); do
+      xdotool search --onlyvisible --name "$name" >/dev/null 2>&1 && return 0
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && return 1
+    wait "$pid" 2>/dev/null || true
+    echo "the program ended at its start (attempt $attempt), started again" >&2
+  done
+  return 1
+}
+
 screenshot() { import -window root "$1"; }

@@ -15,19 +15,9 @@ fail() { echo "FAIL: $*"; screenshot "$artefacts/$failure_screenshot" 2>/dev/nul
 cp -r "$data/." "$work/"
 cp "$lotavo" "$work/lotavo"
 
-# Starts the program in $work and waits for the draw screen. Under a bare X server the program
-# has, rarely, not come up (an abort or no window within half a minute) — not yet understood;
-# the first attempt's log is printed and it is started once more, on fresh settings.
+# Starts the program in $work and waits for the draw screen.
 start_draw_screen() {
-  local attempt
-  for attempt in 1 2; do
-    "$work/lotavo" /NS >"$work/log.txt" 2>&1 &
-    pid=$!
-    wait_window "Lotavo软件版" 30 >/dev/null && return 0
-    echo "attempt $attempt: no draw screen; the program's log:"; cat "$work/log.txt"
-    # An aborted program is gone already: that must not end the check before the second attempt.
-    kill -9 "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true
-    [ "$attempt" = 2 ] && fail "no draw screen"
-    cp "$data/lotavo.bin" "$work/lotavo.bin"
-  done
+  start_program "Lotavo软件版" "$work/log.txt" "$work/lotavo" /NS && return 0
+  cat "$work/log.txt"
+  fail "no draw screen"
 }

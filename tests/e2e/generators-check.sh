@@ -10,9 +10,7 @@ source "$here/e2e-support.sh" generators-failure.png
 gone() { for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0; sleep 0.1; done; return 1; }
 
 start_display 1920x1080
-"$work/lotavo" /NS >"$work/log.txt" 2>&1 &
-pid=$!
-wait_window "Lotavo软件版" 60 >/dev/null || fail "no draw screen"
+start_draw_screen
 sleep 1
 
 # 设定 > 查看名单 from the draw screen's context menu, opened on the background (the texts and

@@ -55,9 +55,7 @@ prepare_mode() {
   for kv in frmAniPopAniMateOnShow=0 frmAniPopAniMateOnHide=0 "$@"; do sed -i "/^\[Option\]/a $kv\r" "$dir/lotavo.bin"; done
 }
 launch() {
-  "$1/lotavo" /NS >"$1/log.txt" 2>&1 &
-  pid=$!
-  wait_window "Lotavo软件版" 30 >/dev/null || { cat "$1/log.txt"; fail "no draw screen in $1"; }
+  start_program "Lotavo软件版" "$1/log.txt" "$1/lotavo" /NS || { cat "$1/log.txt"; fail "no draw screen in $1"; }
   sleep 1.5
 }
 close_answering_no() {

@@ -34,9 +34,7 @@ for s, keys in want.items():
 open(path, 'wb').write('\r\n'.join(out).encode('gbk'))
 PY
 start_display "$size"
-"$work/lotavo" /NS >"$work/log.txt" 2>&1 &
-pid=$!
-wait_window "Lotavo软件版" 30 >/dev/null || { cat "$work/log.txt"; fail "no draw screen"; }
+start_draw_screen
 sleep 1
 
 # Space until the confirmation is up: the first Space after a press starts the roll, the next

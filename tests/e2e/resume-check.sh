@@ -22,13 +22,15 @@ cp "$lotavo" "$work/lotavo"
 perl -pi -e 's/^RzSpinEdit3=5/RzSpinEdit3=6/; s/^r3=5/r3=2/; s/^RzSpinEdit2=3/RzSpinEdit2=6/; s/^RzSpinEdit1=1/RzSpinEdit1=3/' "$work/lotavo.bin"
 start_display 1280x800
 
-# Starts the program; answers the question to continue with 是 (its default button). Under
-# a bare X server the program has, rarely, not come up; it is started once more then, as in
-# gui-check.sh.
+# Starts the program; answers the question to continue with 是 (its default button). A program
+# that ended at its start (see start_program in tools/xvfb-session.sh) is started again.
 launch() {
-  launch_once && return 0
-  echo "moment $moment: no draw screen at the first start; started again"
-  launch_once || fail "no draw screen"
+  local attempt
+  for attempt in 1 2 3; do
+    launch_once && return 0
+    echo "moment $moment: no draw screen at start $attempt; started again"
+  done
+  fail "no draw screen"
 }
 launch_once() {
   echo "--- moment $moment" >>"$work/log.txt"
@@ -48,6 +50,7 @@ launch_once() {
       RESUMED=$asked
       return 0
     fi
+    kill -0 "$pid" 2>/dev/null || break
     sleep 0.2
   done
   kill -9 "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; pid=
