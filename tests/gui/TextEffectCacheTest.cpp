@@ -82,11 +82,16 @@ private slots:
         // A textured text depends on the texture file as it is now.
         QTemporaryDir dir;
         const QString texture = dir.filePath(QStringLiteral("texture.jpg"));
-        QImage(8, 8, QImage::Format_RGB32).save(texture);
+        auto writeTexture = [&](const QByteArray& bytes) {
+            QFile file(texture);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+        };
+        writeTexture("one picture");
         TextEffect textured = shadowed();
         textured.texture = true;
         const QByteArray before = TextEffectCache::keyOf(QStringLiteral("一等奖"), titleFont(), Qt::red, textured, texture, 1);
-        QImage(16, 16, QImage::Format_RGB32).save(texture);
+        writeTexture("another, longer picture");
         QVERIFY(TextEffectCache::keyOf(QStringLiteral("一等奖"), titleFont(), Qt::red, textured, texture, 1) != before);
     }
 
