@@ -32,8 +32,6 @@ namespace lotavo::ui {
 
 namespace {
 
-const QString kSwitchBuilt = QStringLiteral("满屏显示         F11键");
-
 QAction* item(QMenu* menu, const char* objectName, const char* caption)
 {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
