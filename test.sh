@@ -13,7 +13,7 @@ cmake --build --preset default -j2
 # The sanitizer build takes the processor time the plain tests leave idle while they wait on
 # the real program under a virtual display; at the lowest priority it does not hold them up.
 cmake --preset asan >/dev/null
-setsid nice -n 19 cmake --build --preset asan -j2 >build-asan/build.log 2>&1 &
+setsid --wait nice -n 19 cmake --build --preset asan -j2 >build-asan/build.log 2>&1 &
 asan_build=$!
 trap 'kill -- "-$asan_build" 2>/dev/null || true' EXIT
 ctest --preset default -j2
