@@ -380,6 +380,19 @@ QImage TextEffectRenderer::render(const QString& text, const QFont& font, const 
     return out;
 }
 
+QImage TextEffectRenderer::firstPicture(const QString& text, const QFont& font, const QColor& colour,
+                                        const TextEffect& effect, qreal ratio)
+{
+    static const TextEffectCache disk;
+    const QByteArray key = TextEffectCache::keyOf(text, font, colour, effect, programTextureFile(), ratio);
+    QImage picture = disk.find(key);
+    if (picture.isNull()) {
+        picture = render(text, font, colour, effect, effect.texture ? programTexture() : QImage(), ratio);
+        disk.store(key, picture);
+    }
+    return picture;
+}
+
 const QImage& TextEffectRenderer::image(const QString& text, const QFont& font, const QColor& colour,
                                         const TextEffect& effect, qreal ratio)
 {
@@ -390,13 +403,13 @@ const QImage& TextEffectRenderer::image(const QString& text, const QFont& font, 
         m_colour = colour;
         m_effect = effect;
         m_ratio = ratio;
-        static const TextEffectCache disk;
-        const QByteArray key = TextEffectCache::keyOf(text, font, colour, effect, programTextureFile(), ratio);
-        m_image = disk.find(key);
-        if (m_image.isNull()) {
+        // Only the first picture goes through the disk: that is the one a start waits for.
+        // Texts that change during the draw (the counts after every press) would fill the
+        // folder, push the titles out and put file writes on the press.
+        if (m_renders == 0)
+            m_image = firstPicture(text, font, colour, effect, ratio);
+        else
             m_image = render(text, font, colour, effect, effect.texture ? programTexture() : QImage(), ratio);
-            disk.store(key, m_image);
-        }
         ++m_renders;
     }
     return m_image;

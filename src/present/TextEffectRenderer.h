@@ -12,8 +12,8 @@ namespace lotavo::ui {
 // Draws a text with its effect into a picture: the text's box plus the room the effect spreads
 // into (blur, spray, outline, shadow, rotation). Effects cost whole-picture passes, so the
 // picture is kept and drawn again only when the text, font, colour, effect or scale change;
-// a label repainted by every tick of the roll only copies it. Pictures are also kept on disk
-// for the next start.
+// a label repainted by every tick of the roll only copies it. The first picture of each
+// renderer is also kept on disk for the next start.
 class TextEffectRenderer {
 public:
     const QImage& image(const QString& text, const QFont& font, const QColor& colour, const TextEffect& effect,
@@ -35,6 +35,10 @@ public:
     static QString programTextureFile();
 
 private:
+    // The picture kept on disk by an earlier run, or drawn and kept for the next.
+    static QImage firstPicture(const QString& text, const QFont& font, const QColor& colour, const TextEffect& effect,
+                               qreal ratio);
+
     QString m_text;
     QFont m_font;
     QColor m_colour;

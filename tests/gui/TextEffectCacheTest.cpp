@@ -3,8 +3,10 @@
 #include "present/TextEffectCache.h"
 #include "present/TextEffectRenderer.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -135,6 +137,21 @@ private slots:
         const QByteArray key = keyFor(QStringLiteral("三等奖"));
         cache.store(key, drawn(QStringLiteral("三等奖")));
         QVERIFY(cache.find(key).isNull());
+    }
+
+    void aLabelKeepsOnlyItsFirstPictureOnDisk()
+    {
+        // The counts after every press change the text of a label throughout the draw.
+        const QDir folder(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                          QStringLiteral("/text-effects"));
+        auto pictures = [&] { return folder.entryList({QStringLiteral("*.pic")}, QDir::Files).size(); };
+        const qsizetype before = pictures();
+        ui::TextEffectRenderer renderer;
+        const QString unique = QString::number(QDateTime::currentMSecsSinceEpoch());
+        for (int press = 0; press < 5; ++press)
+            renderer.image(QStringLiteral("已抽%1人 ").arg(press) + unique, titleFont(), Qt::red, shadowed());
+        QCOMPARE(renderer.renders(), 5);
+        QCOMPARE(pictures(), std::min<qsizetype>(before + 1, TextEffectCache::kMaxPictures));
     }
 
     void theOldestPicturesGoWhenTheFolderIsFull()
